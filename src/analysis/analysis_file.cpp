@@ -1,0 +1,67 @@
+#include "analysis/analysis_file.h"
+
+#include <cmath>
+
+#include "analysis/analysis_grid.h"
+#include "records/analysis_record.h"
+#include "records/file_system.h"
+#include "records/record_file.h"
+#include "text/encoding.h"
+
+namespace orbalis {
+
+using namespace analysis_columns;
+
+void writeAnalysisFile(const std::string &path, const Grid &grid) {
+    AtomicFileWriter file(path);
+    for (std::size_t row = 1; row < grid.rowCount(); ++row) {
+        AnalysisRecord record;
+        record.fields = {grid.text(row, kForm),     grid.text(row, kLemma),
+                         grid.text(row, kTranslation), grid.text(row, kCategory),
+                         grid.text(row, kCaseGenderNumber), grid.text(row, kMoodTenseVoice)};
+        record.indicator = grid.text(row, kIndicator);
+        file.append(encodeAnalysisRecord(record));
+    }
+    file.commit();
+}
+
+SaveOutcome saveAnalysisFile(const Grid &grid, Prompter &prompter) {
+    const auto path = prompter.chooseFile(FileRole::Save, std::string(kDatFilter));
+    if (path && fileExists(*path)) {
+        // The existing file is replaced only once the new one is complete.
+        const std::string question = utf8ToCp1252(*path, '?') + " esistente.\r\nVuoi cancellare?";
+        if (!prompter.askYesNo("Schedario esistente", question)) return SaveOutcome::KeptExisting;
+    }
+    if (!path || path->empty()) return SaveOutcome::Cancelled;
+    writeAnalysisFile(*path, grid);
+    prompter.inform("", "Il salvataggio e' concluso.", Icon::None);
+    return SaveOutcome::Saved;
+}
+
+void loadAnalysisFile(const std::string &path, Grid &grid) {
+    const RecordFile file(path, analysis_format::kRecordLength);
+    const std::int64_t count = file.count();
+    const double exact = static_cast<double>(file.sizeInBytes()) / analysis_format::kRecordLength;
+    const auto rows = static_cast<std::size_t>(std::nearbyint(exact));  // halves to even
+    setUpGridHeader(grid, GridHeader::Reopened);
+    grid.setRowCount(1 + rows);
+    const std::string bytes = file.readWholeRecords();
+    for (std::int64_t r = 1; r <= count; ++r) {
+        const auto row = static_cast<std::size_t>(r);
+        const auto record = decodeAnalysisRecord(
+            std::string_view(bytes).substr((row - 1) * analysis_format::kRecordLength,
+                                           analysis_format::kRecordLength));
+        const AnalysisFields &f = record.fields;
+        grid.setText(row, kForm, f.form);
+        grid.setBold(row, kForm, true);
+        grid.setColour(row, kForm, TextColour::DarkBlue);
+        grid.setText(row, kLemma, f.lemma);
+        grid.setText(row, kTranslation, f.translation);
+        grid.setText(row, kCategory, f.category);
+        grid.setText(row, kCaseGenderNumber, f.caseGenderNumber);
+        grid.setText(row, kMoodTenseVoice, f.moodTenseVoice);
+        grid.setText(row, kIndicator, record.indicator);
+    }
+}
+
+}  // namespace orbalis

@@ -1,0 +1,32 @@
+// Saving an analysis grid as an analysis file (one record per data row, in row order) and
+// reading one back into a grid.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "analysis/grid.h"
+#include "records/prompter.h"
+
+namespace orbalis {
+
+// The filter of every file dialog that chooses a thesaurus or an analysis file.
+inline constexpr std::string_view kDatFilter = "Banca dati (*.DAT)|*.DAT";
+
+// Writes rows 1 to rowCount - 1 of `grid` (empty rows included) to `path`, replacing any file
+// there atomically: a failed write leaves the previous file as it was. Throws FileError.
+void writeAnalysisFile(const std::string &path, const Grid &grid);
+
+enum class SaveOutcome { Saved, Cancelled, KeptExisting };
+
+// The save command of the workspaces: asks for a file name, asks before replacing an existing
+// file ("Schedario esistente"), writes the grid and reports "Il salvataggio e' concluso.".
+SaveOutcome saveAnalysisFile(const Grid &grid, Prompter &prompter);
+
+// Fills `grid` from the analysis file at `path` (a missing file is created empty): header row
+// set up for a re-opened analysis, then one row per whole record, form cells bold dark blue.
+// A file that ends in a partial record gets as many rows as its size over the record length
+// rounded to the nearest whole number (halves to even), so an empty row may follow the records.
+void loadAnalysisFile(const std::string &path, Grid &grid);
+
+}  // namespace orbalis

@@ -1,0 +1,161 @@
+#include "analysis/analysis_grid.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <limits>
+#include <unordered_map>
+#include <vector>
+
+#include "text/encoding.h"
+
+namespace orbalis {
+
+using namespace analysis_columns;
+
+namespace {
+
+constexpr std::array<std::string_view, kCount> kHeaders = {
+    "Forme", "Lemma", "Traduzione", "Cat. gramm.", "Caso, genere, numero", "Modo, tempi, voce", "Indic."};
+
+// Answers, for a lower-cased form, which entries are its analyses and whether the lookup finds
+// them, without scanning the table per form.
+//
+// Full mode finds every entry whose lower-cased form equals the form. Sorted mode walks the table
+// from the start and stops at the first entry that is equal to the form or sorts after it; the
+// form is found only when that entry is equal, and then every equal entry (all of which lie at
+// or after it) is an analysis. "The first entry not below x" is found by binary search over the
+// running maximum of the entries' forms, which never decreases whatever the table's order.
+class FormIndex {
+public:
+    explicit FormIndex(const ThesaurusTable &table) : m_table(table), m_lowered(table.size()) {
+        for (std::size_t i = 0; i < table.size(); ++i) m_lowered[i] = lowerCp1252(table[i].form);
+        for (std::size_t i = 0; i < table.size(); ++i)
+            if (!table[i].sentinel) m_analyses[m_lowered[i]].push_back(static_cast<std::uint32_t>(i));
+        m_runningMax.reserve(table.size());
+        for (std::size_t i = 0; i < table.size(); ++i)
+            m_runningMax.push_back(i == 0 || sortsAfter(i, m_runningMax.back()) ? static_cast<std::uint32_t>(i)
+                                                                                : m_runningMax.back());
+    }
+
+    // The analyses of `lowered` in table order, or nullptr when the lookup does not find it.
+    const std::vector<std::uint32_t> *find(const std::string &lowered, LookupMode mode) const {
+        const auto found = m_analyses.find(lowered);
+        if (found == m_analyses.end()) return nullptr;
+        if (mode == LookupMode::Full) return &found->second;
+        const auto stop = std::partition_point(m_runningMax.begin(), m_runningMax.end(),
+                                               [&](std::uint32_t i) { return !stopsScanOf(i, lowered); });
+        if (stop == m_runningMax.end() || *stop != found->second.front()) return nullptr;
+        return &found->second;
+    }
+
+private:
+    // Whether entry i ends the sorted scan of a form not yet found: it equals the form or sorts
+    // after it. A sentinel never equals a form, so it ends only the scans of forms below it.
+    bool stopsScanOf(std::uint32_t i, const std::string &lowered) const {
+        const int order = m_lowered[i].compare(lowered);
+        return order > 0 || (order == 0 && !m_table[i].sentinel);
+    }
+
+    // Entry a sorts after entry b in scan-stopping order (a sentinel just below its own text).
+    bool sortsAfter(std::size_t a, std::size_t b) const {
+        const int order = m_lowered[a].compare(m_lowered[b]);
+        if (order != 0) return order > 0;
+        return !m_table[a].sentinel && m_table[b].sentinel;
+    }
+
+    const ThesaurusTable &m_table;
+    std::vector<std::string> m_lowered;
+    std::unordered_map<std::string, std::vector<std::uint32_t>> m_analyses;
+    std::vector<std::uint32_t> m_runningMax;
+};
+
+}  // namespace
+
+Grid makeAnalysisGrid() { return Grid(20, kCount); }
+
+void setUpGridHeader(Grid &grid, GridHeader header) {
+    for (std::size_t column = 0; column < kCount; ++column) {
+        grid.setText(0, column, kHeaders[column]);
+        grid.setAlignment(0, column, Alignment::Centre);
+    }
+    if (header == GridHeader::Reopened) grid.setText(0, kTranslation, "Trazione");
+}
+
+std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusTable &table, LookupMode mode) {
+    const FormIndex index(table);
+
+    struct FormLookup {
+        Grid::TextId formText;
+        const std::vector<std::uint32_t> *analyses;
+    };
+    std::unordered_map<std::string_view, FormLookup> lookups;
+    std::vector<const FormLookup *> perForm;
+    perForm.reserve(forms.size());
+    std::size_t rowsNeeded = 0;
+    for (const std::string &form : forms) {
+        auto [it, added] = lookups.try_emplace(form);
+        if (added) it->second = {grid.intern(form), index.find(lowerCp1252(form), mode)};
+        perForm.push_back(&it->second);
+        rowsNeeded += it->second.analyses ? it->second.analyses->size() : 1;
+    }
+
+    // The grid grows by one row whenever the lookup moves on while the next row to fill is one
+    // past the end. Every write is preceded by such a step; a found form is followed by further
+    // steps (the rest of the table), so the grid then ends with one empty row.
+    const bool lastFound = !perForm.empty() && perForm.back()->analyses;
+    grid.setRowCount(std::max(grid.rowCount(), 1 + rowsNeeded + (lastFound ? 1 : 0)));
+
+    constexpr auto kUnset = std::numeric_limits<Grid::TextId>::max();
+    std::vector<std::array<Grid::TextId, 5>> entryTexts(table.size(), {kUnset});
+    const Grid::TextId emptyValue = grid.intern(kEmptyValue);
+    const Grid::TextId notFound = grid.intern(kNotFoundMark);
+
+    std::size_t row = 1;
+    auto writeForm = [&](const FormLookup &lookup) {
+        grid.setTextId(row, kForm, lookup.formText);
+        grid.setBold(row, kForm, true);
+        grid.setColour(row, kForm, TextColour::DarkBlue);
+    };
+    for (const FormLookup *lookup : perForm) {
+        if (!lookup->analyses) {
+            writeForm(*lookup);
+            for (std::size_t column = kLemma; column <= kMoodTenseVoice; ++column)
+                grid.setTextId(row, column, emptyValue);
+            grid.setTextId(row, kIndicator, notFound);
+            grid.setCurrentCell(row, kIndicator);
+            ++row;
+            continue;
+        }
+        const bool homograph = lookup->analyses->size() > 1;
+        for (const std::uint32_t i : *lookup->analyses) {
+            auto &texts = entryTexts[i];
+            if (texts[0] == kUnset) {
+                const ThesaurusEntry &entry = table[i];
+                texts = {grid.intern(entry.lemma), grid.intern(entry.translation), grid.intern(entry.category),
+                         grid.intern(entry.caseGenderNumber), grid.intern(entry.moodTenseVoice)};
+            }
+            writeForm(*lookup);
+            for (std::size_t column = kLemma; column <= kMoodTenseVoice; ++column) {
+                grid.setTextId(row, column, texts[column - kLemma]);
+                if (homograph) grid.setColour(row, column, TextColour::Orange);
+            }
+            grid.setCurrentCell(row, kMoodTenseVoice);
+            ++row;
+        }
+    }
+    return row;
+}
+
+AnalysisWorkspace openAnalysisWorkspace(std::string_view text, const std::string &thesaurusPath,
+                                        LookupMode mode, WhenMissing whenMissing) {
+    AnalysisWorkspace workspace;
+    setUpGridHeader(workspace.grid);
+    workspace.forms = tokenizeText(text);
+    workspace.grid.setRowCount(1 + workspace.forms.size());
+    workspace.table = loadWorkspaceTable(thesaurusPath, whenMissing);
+    workspace.nextRow = fillAnalysisGrid(workspace.grid, workspace.forms, workspace.table, mode);
+    return workspace;
+}
+
+}  // namespace orbalis

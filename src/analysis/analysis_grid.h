@@ -1,0 +1,57 @@
+// The analysis grid of a workspace and the lookup that fills it: one row per analysis of each
+// form of the text, in text order, or one marked row for a form the thesaurus does not know.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "analysis/grid.h"
+#include "records/record_file.h"
+#include "records/thesaurus_table.h"
+#include "text/tokenizer.h"
+
+namespace orbalis {
+
+namespace analysis_columns {
+inline constexpr std::size_t kForm = 0, kLemma = 1, kTranslation = 2, kCategory = 3, kCaseGenderNumber = 4,
+                             kMoodTenseVoice = 5, kIndicator = 6, kCount = 7;
+}
+
+inline constexpr std::string_view kEmptyValue = "_";    // an empty value in rows and records
+inline constexpr std::string_view kNotFoundMark = "*";  // the indicator of an unknown form
+
+// The header of a fresh analysis grid ("Traduzione") or of a re-opened one ("Trazione").
+enum class GridHeader { Analysis, Reopened };
+
+// A grid of the workspaces' design size (20 rows, 7 columns), header not yet set up.
+Grid makeAnalysisGrid();
+// Writes the seven column headers into row 0, each cell centred.
+void setUpGridHeader(Grid &grid, GridHeader header = GridHeader::Analysis);
+
+// Sorted: the table is taken as sorted by lower-cased form, and a form's scan stops at the first
+// entry that sorts after it before any analysis was found (the built-in thesaurus). Full: every
+// form is compared with every entry (a user thesaurus, in no order).
+enum class LookupMode { Sorted, Full };
+
+// Looks every form up in `table` and writes the rows from row 1 on, growing the grid as needed.
+// The analyses of a form come in table order; a form with two or more analyses has its analysis
+// columns orange; the form cells are bold dark blue. When the last form was found, the grid ends
+// with one empty row after the last written row. Sentinel entries match no form.
+// Returns the row after the last row written.
+std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusTable &table, LookupMode mode);
+
+// The state of an analysis workspace that its load builds.
+struct AnalysisWorkspace {
+    Grid grid = makeAnalysisGrid();
+    FormList forms;
+    ThesaurusTable table;
+    std::size_t nextRow = 1;
+};
+
+// The load of the analysis workspace: header, forms of `text`, the thesaurus at `thesaurusPath`
+// read whole, and the lookup. Throws FileError when the thesaurus cannot be read.
+AnalysisWorkspace openAnalysisWorkspace(std::string_view text, const std::string &thesaurusPath,
+                                        LookupMode mode, WhenMissing whenMissing = WhenMissing::Create);
+
+}  // namespace orbalis

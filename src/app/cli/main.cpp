@@ -1,0 +1,310 @@
+// orbalis-cli: the batch tool. Runs the analysis, the browsers' listings, the report and the
+// creation of a thesaurus on files, and writes the results as UTF-8 lines, one record per line,
+// fields separated by one TAB and stripped of trailing spaces.
+#include <cstdio>
+#include <cstring>
+#include <algorithm>
+#include <cerrno>
+#include <exception>
+#include <map>
+#include <initializer_list>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/analysis_file.h"
+#include "analysis/analysis_grid.h"
+#include "cli/cli_prompter.h"
+#include "lexicon/lexicon.h"
+#include "print/grid_report.h"
+#include "records/data_compiler.h"
+#include "records/data_paths.h"
+#include "records/file_error.h"
+#include "records/file_system.h"
+#include "records/fixed_text.h"
+#include "text/encoding.h"
+#include "text/text_file.h"
+#include "thesaurus/thesaurus_browser.h"
+#include "thesaurus/thesaurus_choice.h"
+
+namespace orbalis::cli {
+namespace {
+
+constexpr std::string_view kHelp = R"(Usage: orbalis-cli COMMAND [ARGUMENTS] [OPTIONS]
+
+Morphological analysis of Latin texts from the command line. Output is UTF-8, one record per
+line, fields separated by one TAB, each field without trailing spaces. Exit status: 0 on
+success, 1 for a file or data error, 2 for a usage error.
+
+Commands:
+  analyse TEXT [--thesaurus FILE] [--sorted] [--save OUT.DAT]
+      Cut the text file TEXT into word forms and look every form up, as the analysis
+      workspace does. Without --thesaurus the built-in thesaurus is used and the lookup
+      relies on its order by form (sorted mode); with --thesaurus FILE every form is compared
+      with every record of FILE (full mode), or FILE is taken as sorted with --sorted.
+      Prints every grid row below the header, the trailing empty row included, as seven
+      fields: form, lemma, translation, category, case-gender-number, mood-tense-voice,
+      indicator ("*" for a form the thesaurus does not know).
+      --save OUT.DAT also writes the grid as an analysis file, replacing OUT.DAT.
+  search FILE TEXT [--sorted]
+      List the records of the thesaurus FILE whose form equals TEXT, ignoring case.
+  letter FILE LETTER [--sorted]
+      List the records of the thesaurus FILE whose form begins with LETTER. With --sorted the
+      listing stops at the first form with a later initial, as the built-in thesaurus's
+      browser does.
+      Both listings print: record number, form, lemma, translation, category,
+      case-gender-number, mood-tense-voice.
+  lexicon-search TEXT [--lexicon FILE]
+      List the lemmas of the lexicon that begin with TEXT, ignoring case (an empty TEXT lists
+      them all).
+  lexicon-letter LETTER [--lexicon FILE]
+      List the lemmas that begin with LETTER, stopping at the first lemma with a later initial.
+      Both print: lemma, translation, category, French derivatives, Latin derivatives. The
+      lexicon is lexique.dat of the data directory unless --lexicon names another file.
+  report ANALYSIS.DAT
+      Print the report of a saved analysis, one printed line per line; a line holding only a
+      form feed stands where a new page starts.
+  create NEW.DAT [--import]
+      Create a new, empty user thesaurus, or with --import a copy of the built-in thesaurus.
+      An existing NEW.DAT is not replaced.
+  compile-thesaurus SOURCE.tsv OUT.DAT
+  compile-lexicon SOURCE.tsv OUT.DAT
+      Generate a thesaurus or a lexicon file from its readable TAB-separated UTF-8 source,
+      sorted by form or lemma.
+  --help
+      Show this text.
+
+The data directory holds the built-in thesaurus donnees.dat and the lexicon lexique.dat; it is
+$ORBALIS_DATA_DIR when set.
+)";
+
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The command line after the command's name: positional arguments and --options.
+class Arguments {
+public:
+    Arguments(int argc, char **argv, std::initializer_list<std::string_view> flags,
+              std::initializer_list<std::string_view> valued) {
+        for (int i = 2; i < argc; ++i) {
+            const std::string_view arg = argv[i];
+            if (!arg.starts_with("--") || arg == "--") {
+                m_positional.emplace_back(arg);
+                continue;
+            }
+            if (std::find(flags.begin(), flags.end(), arg) != flags.end()) {
+                m_flags.insert(std::string(arg));
+            } else if (std::find(valued.begin(), valued.end(), arg) != valued.end()) {
+                if (i + 1 >= argc) throw UsageError(std::string(arg) + " needs a value");
+                m_values[std::string(arg)] = argv[++i];
+            } else {
+                throw UsageError("unknown option " + std::string(arg));
+            }
+        }
+    }
+
+    const std::string &positional(std::size_t count, std::size_t i) const {
+        if (m_positional.size() != count)
+            throw UsageError("expected " + std::to_string(count) + " argument" + (count == 1 ? "" : "s") +
+                             ", got " + std::to_string(m_positional.size()));
+        return m_positional[i];
+    }
+    bool flag(const std::string &name) const { return m_flags.count(name) != 0; }
+    std::optional<std::string> value(const std::string &name) const {
+        const auto found = m_values.find(name);
+        return found == m_values.end() ? std::nullopt : std::optional(found->second);
+    }
+
+private:
+    std::vector<std::string> m_positional;
+    std::set<std::string> m_flags;
+    std::map<std::string, std::string> m_values;
+};
+
+// Buffered standard output of UTF-8 records.
+class Output {
+public:
+    ~Output() { flush(); }
+    void record(std::initializer_list<std::string_view> fields) {
+        bool first = true;
+        for (const std::string_view field : fields) {
+            if (!first) m_buffer += '\t';
+            first = false;
+            m_buffer += cp1252ToUtf8(trimRight(field));
+        }
+        m_buffer += '\n';
+        if (m_buffer.size() > (1 << 20)) flush();
+    }
+    void line(std::string_view cp1252) {
+        m_buffer += cp1252ToUtf8(cp1252);
+        m_buffer += '\n';
+    }
+    void flush() {
+        if (!m_buffer.empty() && std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout) != m_buffer.size())
+            throw FileError("standard output", std::strerror(errno));
+        m_buffer.clear();
+    }
+
+private:
+    std::string m_buffer;
+};
+
+// An input file must exist: the tool never creates the files it only reads.
+const std::string &existing(const std::string &path) {
+    if (!fileExists(path)) throw FileError(path, "no such file");
+    return path;
+}
+
+// A search text or letter, as the user typed it, made Windows-1252.
+std::string argumentText(const std::string &utf8) { return decodeInputText(utf8); }
+
+char letterArgument(const std::string &utf8) {
+    const std::string letter = argumentText(utf8);
+    if (letter.size() != 1) throw UsageError("LETTER must be one character, got '" + utf8 + "'");
+    return letter[0];
+}
+
+void printGridRows(Output &out, const Grid &grid, std::size_t firstRow, std::size_t endRow) {
+    for (std::size_t row = firstRow; row < endRow; ++row) {
+        using namespace analysis_columns;
+        out.record({grid.text(row, kForm), grid.text(row, kLemma), grid.text(row, kTranslation),
+                    grid.text(row, kCategory), grid.text(row, kCaseGenderNumber), grid.text(row, kMoodTenseVoice),
+                    grid.text(row, kIndicator)});
+    }
+}
+
+int analyse(int argc, char **argv) {
+    const Arguments args(argc, argv, {"--sorted"}, {"--thesaurus", "--save"});
+    const std::string &textPath = args.positional(1, 0);
+    const auto thesaurus = args.value("--thesaurus");
+    const std::string text = loadTextFile(textPath);
+    const LookupMode mode = !thesaurus || args.flag("--sorted") ? LookupMode::Sorted : LookupMode::Full;
+    const AnalysisWorkspace workspace =
+        thesaurus ? openAnalysisWorkspace(text, existing(*thesaurus), mode)
+                  : openAnalysisWorkspace(text, existing(builtInThesaurusPath()), mode);
+    if (const auto savePath = args.value("--save")) {
+        CliPrompter prompter(*savePath);
+        prompter.answer("Schedario esistente", true);
+        saveAnalysisFile(workspace.grid, prompter);
+    }
+    Output out;
+    printGridRows(out, workspace.grid, 1, workspace.grid.rowCount());
+    return 0;
+}
+
+void printThesaurusHits(const ThesaurusBrowser &browser) {
+    Output out;
+    for (const std::size_t i : browser.hitEntries()) {
+        const ThesaurusEntry &entry = browser.table()[i];
+        out.record({recordNoText(entry), entry.form, entry.lemma, entry.translation, entry.category,
+                    entry.caseGenderNumber, entry.moodTenseVoice});
+    }
+}
+
+int thesaurusListing(int argc, char **argv, bool byLetter) {
+    const Arguments args(argc, argv, {"--sorted"}, {});
+    const std::string &path = args.positional(2, 0);
+    const std::string &query = args.positional(2, 1);
+    ThesaurusBrowser browser(args.flag("--sorted") ? BrowserKind::BuiltIn : BrowserKind::Other);
+    browser.load(existing(path));
+    if (byLetter)
+        browser.filterByLetter(letterArgument(query));
+    else
+        browser.searchForm(argumentText(query));
+    printThesaurusHits(browser);
+    return 0;
+}
+
+int lexiconListing(int argc, char **argv, bool byLetter) {
+    const Arguments args(argc, argv, {}, {"--lexicon"});
+    const std::string &query = args.positional(1, 0);
+    const std::string path = args.value("--lexicon").value_or(lexiconPath());
+    LexiconBrowser browser;
+    browser.setTable(loadLexicon(existing(path)).value_or(LexiconTable{}));
+    if (byLetter)
+        browser.filterByLetter(letterArgument(query));
+    else
+        browser.searchLemma(argumentText(query));
+    Output out;
+    const Grid &grid = browser.listing().grid();
+    for (std::size_t row = 1; row <= browser.listing().hitCount(); ++row)
+        out.record({grid.text(row, 0), grid.text(row, 1), grid.text(row, 2), grid.text(row, 3), grid.text(row, 4)});
+    return 0;
+}
+
+int report(int argc, char **argv) {
+    const Arguments args(argc, argv, {}, {});
+    Grid grid = makeAnalysisGrid();
+    loadAnalysisFile(existing(args.positional(1, 0)), grid);
+    const PrintedReport printed = printGridReport(grid, analysisReportLabels(), workspaceReportLastRow(grid));
+    Output out;
+    for (std::size_t page = 0; page < printed.pages.size(); ++page) {
+        if (page > 0) out.line("\f");
+        for (const std::string &line : printed.pages[page]) out.line(line);
+    }
+    return 0;
+}
+
+int create(int argc, char **argv) {
+    const Arguments args(argc, argv, {"--import"}, {});
+    const std::string &path = args.positional(1, 0);
+    CliPrompter prompter(path);
+    prompter.refuseUnanswered("File esiste", path + ": the file exists already; it is not replaced");
+    prompter.answer("Crea un nuovo Thesaurus", args.flag("--import"));
+    createNewThesaurus(prompter, builtInThesaurusPath());
+    return 0;
+}
+
+int compile(int argc, char **argv, bool lexicon) {
+    const Arguments args(argc, argv, {}, {});
+    const std::string &source = args.positional(2, 0);
+    const std::string &output = args.positional(2, 1);
+    const std::size_t count = lexicon ? compileLexicon(source, output) : compileThesaurus(source, output);
+    std::fprintf(stderr, "%s: %zu records\n", output.c_str(), count);
+    return 0;
+}
+
+int run(int argc, char **argv) {
+    if (argc < 2) throw UsageError("no command given");
+    const std::string_view command = argv[1];
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fwrite(kHelp.data(), 1, kHelp.size(), stdout);
+        return 0;
+    }
+    if (command == "analyse") return analyse(argc, argv);
+    if (command == "search") return thesaurusListing(argc, argv, false);
+    if (command == "letter") return thesaurusListing(argc, argv, true);
+    if (command == "lexicon-search") return lexiconListing(argc, argv, false);
+    if (command == "lexicon-letter") return lexiconListing(argc, argv, true);
+    if (command == "report") return report(argc, argv);
+    if (command == "create") return create(argc, argv);
+    if (command == "compile-thesaurus") return compile(argc, argv, false);
+    if (command == "compile-lexicon") return compile(argc, argv, true);
+    throw UsageError("unknown command '" + std::string(command) + "'");
+}
+
+}  // namespace
+}  // namespace orbalis::cli
+
+int main(int argc, char **argv) {
+    using namespace orbalis::cli;
+    try {
+        return run(argc, argv);
+    } catch (const UsageError &error) {
+        std::fprintf(stderr, "orbalis-cli: %s (see orbalis-cli --help)\n", error.what());
+        return 2;
+    } catch (const orbalis::FileError &error) {
+        std::fprintf(stderr, "orbalis-cli: %s\n", error.what());
+        return 1;
+    } catch (const UnansweredQuestion &error) {
+        std::fprintf(stderr, "orbalis-cli: %s\n", error.what());
+        return 1;
+    } catch (const std::exception &error) {
+        std::fprintf(stderr, "orbalis-cli: %s\n", error.what());
+        return 1;
+    }
+}

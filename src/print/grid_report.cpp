@@ -1,0 +1,40 @@
+#include "print/grid_report.h"
+
+#include "records/fixed_text.h"
+
+namespace orbalis {
+
+namespace {
+
+constexpr std::string_view kAnalysisLabels[] = {
+    "Forme: ", "Lemma : ", "Traduzione : ", "Cat. gramm. : ", "Caso, genere, numero : ", "Modo, tempi, voce : "};
+
+constexpr std::string_view kLexiconLabels[] = {"Lemma: ", "Traduzione : ", "Categoria : ",
+                                               "Vocaboli francesi derivati : ", "Vocaboli latini derivati : "};
+
+}  // namespace
+
+std::span<const std::string_view> analysisReportLabels() { return kAnalysisLabels; }
+std::span<const std::string_view> lexiconReportLabels() { return kLexiconLabels; }
+
+PrintedReport printGridReport(Grid &grid, std::span<const std::string_view> labels, std::size_t lastRow) {
+    PrintedReport report;
+    report.pages.emplace_back();
+    std::size_t entries = 0;
+    for (std::size_t row = 1; row <= lastRow && row < grid.rowCount(); ++row) {
+        ++entries;
+        auto &page = report.pages.back();
+        for (std::size_t column = 0; column < labels.size(); ++column) {
+            grid.setCurrentCell(row, column);
+            page.push_back(std::string(labels[column]) + std::string(trimRight(grid.text(row, column))));
+        }
+        page.emplace_back(kReportSeparator);
+        if (entries == kEntriesPerPage) {
+            entries = 0;
+            report.pages.emplace_back();
+        }
+    }
+    return report;
+}
+
+}  // namespace orbalis

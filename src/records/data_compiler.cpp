@@ -1,0 +1,83 @@
+#include "records/data_compiler.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "records/file_error.h"
+#include "records/file_system.h"
+#include "records/lexicon_record.h"
+#include "records/thesaurus_record.h"
+#include "records/tsv_source.h"
+#include "text/encoding.h"
+
+namespace orbalis {
+
+namespace {
+
+template <typename Record>
+void sortByKey(std::vector<Record> &records, auto key) {
+    std::stable_sort(records.begin(), records.end(),
+                     [&](const Record &a, const Record &b) { return lowerCp1252(key(a)) < lowerCp1252(key(b)); });
+}
+
+void refuseTooMany(const std::string &path, std::size_t count) {
+    if (count > static_cast<std::size_t>(thesaurus_format::kMaxRecords))
+        throw FileError(path, "more than " + std::to_string(thesaurus_format::kMaxRecords) + " records");
+}
+
+}  // namespace
+
+std::size_t compileThesaurus(const std::string &sourcePath, const std::string &outputPath) {
+    using namespace thesaurus_format;
+    static constexpr std::string_view kColumns[] = {"form",     "lemma",
+                                                    "translation", "category",
+                                                    "case_gender_number", "mood_tense_voice"};
+    static constexpr std::size_t kWidths[] = {kFormWidth,     kLemmaWidth,          kTranslationWidth,
+                                              kCategoryWidth, kCaseGenderNumberWidth, kMoodTenseVoiceWidth};
+    const auto rows = parseSource(sourcePath, readWholeFile(sourcePath), kColumns, kWidths);
+    refuseTooMany(sourcePath, rows.size());
+    std::vector<ThesaurusRecord> records;
+    for (const auto &row : rows) {
+        ThesaurusRecord record;
+        record.fields = {row.fields[0], row.fields[1], row.fields[2], row.fields[3], row.fields[4], row.fields[5]};
+        records.push_back(std::move(record));
+    }
+    sortByKey(records, [](const ThesaurusRecord &r) -> const std::string & { return r.fields.form; });
+    AtomicFileWriter out(outputPath);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].recordNo = static_cast<std::int16_t>(i + 1);
+        out.append(encodeThesaurusRecord(records[i]));
+    }
+    out.commit();
+    return records.size();
+}
+
+std::size_t compileLexicon(const std::string &sourcePath, const std::string &outputPath) {
+    using namespace lexicon_format;
+    static constexpr std::string_view kColumns[] = {"lemma", "category", "translation", "french_derivatives",
+                                                    "latin_derivatives"};
+    static constexpr std::size_t kWidths[] = {kLemmaWidth, kCategoryWidth, kTranslationWidth,
+                                              kFrenchDerivativesWidth, kLatinDerivativesWidth};
+    const auto rows = parseSource(sourcePath, readWholeFile(sourcePath), kColumns, kWidths);
+    refuseTooMany(sourcePath, rows.size());
+    std::vector<LexiconRecord> records;
+    for (const auto &row : rows) {
+        LexiconRecord record;
+        record.lemma = row.fields[0];
+        record.category = row.fields[1];
+        record.translation = row.fields[2];
+        record.frenchDerivatives = row.fields[3];
+        record.latinDerivatives = row.fields[4];
+        records.push_back(std::move(record));
+    }
+    sortByKey(records, [](const LexiconRecord &r) -> const std::string & { return r.lemma; });
+    AtomicFileWriter out(outputPath);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].recordNo = static_cast<std::int16_t>(i + 1);
+        out.append(encodeLexiconRecord(records[i]));
+    }
+    out.commit();
+    return records.size();
+}
+
+}  // namespace orbalis

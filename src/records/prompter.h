@@ -1,0 +1,28 @@
+// The questions and messages a command puts to the user. Commands take a Prompter by reference;
+// the desktop application answers with message boxes and file dialogs, the batch tool from its
+// arguments, and tests from a script.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace orbalis {
+
+enum class Icon { None, Information };
+enum class FileRole { Open, Save };
+
+class Prompter {
+public:
+    virtual ~Prompter() = default;
+
+    // A question with the buttons Yes and No and no icon; true for Yes. Title and text are
+    // Windows-1252; an empty title stands for the application's title.
+    virtual bool askYesNo(const std::string &title, const std::string &text) = 0;
+    // A message with the OK button.
+    virtual void inform(const std::string &title, const std::string &text, Icon icon) = 0;
+    // A file dialog with one filter entry ("Banca dati (*.DAT)|*.DAT"): the chosen full path
+    // (as the file system spells it), or nullopt when the user cancelled.
+    virtual std::optional<std::string> chooseFile(FileRole role, const std::string &filter) = 0;
+};
+
+}  // namespace orbalis
