@@ -1,0 +1,207 @@
+// The batch tool run as a user runs it: its output lines, exit codes and error lines, and the
+// files it writes or leaves alone.
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+
+#include "temp_dir.h"
+
+namespace orbalis {
+namespace {
+
+using testing::readBytes;
+using testing::writeBytes;
+
+struct CliRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string &arg) {
+    std::string q = "'";
+    for (const char c : arg) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+std::vector<std::string> lines(const std::string &text) {
+    std::vector<std::string> result;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
+}
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        writeBytes(dir.path("donnees.tsv"),
+                   "form\tlemma\ttranslation\tcategory\tcase_gender_number\tmood_tense_voice\n"
+                   "sum\tsum\tsono\tV6\t1 sg.\tind. pr\xc3\xa9s. act.\n"
+                   "est\tsum\t\xc3\xa8\tV6\t3 sg.\tind. pr\xc3\xa9s. act.\n"
+                   "est\tedo\tmangia\tV6\t3 sg.\tind. pr\xc3\xa9s. act.\n"
+                   "Gallia\tGallia\tla Gallia\tN1\tnom. f. sg.\t_\n"
+                   "arma\tarma\tle armi\tN2\tacc. nt. pl.\t_\n");
+        ASSERT_EQ(cli({"compile-thesaurus", dir.path("donnees.tsv"), dir.path("donnees.dat")}).status, 0);
+        writeBytes(dir.path("lexique.tsv"),
+                   "lemma\tcategory\ttranslation\tfrench_derivatives\tlatin_derivatives\n"
+                   "amo\tV1\tamare\taimer\tamor, amicus\n"
+                   "arma\tN2\tarmi\tarme, armée\tarmo\n"
+                   "bellum\tN2\tguerra\tbelliqueux\tbellicus\n");
+        ASSERT_EQ(cli({"compile-lexicon", dir.path("lexique.tsv"), dir.path("lexique.dat")}).status, 0);
+    }
+
+    CliRun cli(const std::vector<std::string> &args) {
+        std::string command = "ORBALIS_DATA_DIR=" + quoted(dir.root().string()) + " " + ORBALIS_CLI;
+        for (const auto &arg : args) command += " " + quoted(arg);
+        command += " 2>" + quoted(dir.path("stderr"));
+        CliRun run{};
+        FILE *pipe = ::popen(command.c_str(), "r");
+        char buffer[4096];
+        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, got);
+        const int status = ::pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = readBytes(dir.path("stderr"));
+        return run;
+    }
+
+    std::string text(const std::string &name, const std::string &content) {
+        writeBytes(dir.path(name), content);
+        return dir.path(name);
+    }
+
+    testing::TempDir dir;
+};
+
+TEST_F(Cli, AnalyseAgainstTheBuiltInThesaurusPrintsEveryRowInUtf8) {
+    const CliRun run = cli({"analyse", text("t.txt", "Gallia EST nix\r\n")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(lines(run.out), (std::vector<std::string>{"Gallia\tGallia\tla Gallia\tN1\tnom. f. sg.\t_\t",
+                                                        "EST\tsum\t\xc3\xa8\tV6\t3 sg.\tind. pr\xc3\xa9s. act.\t",
+                                                        "EST\tedo\tmangia\tV6\t3 sg.\tind. pr\xc3\xa9s. act.\t",
+                                                        "nix\t_\t_\t_\t_\t_\t*"}));
+    // The last form found: the grid's trailing empty row is printed too.
+    EXPECT_EQ(lines(cli({"analyse", text("u.txt", "nix est")}).out).back(), "\t\t\t\t\t\t");
+}
+
+TEST_F(Cli, AnalyseModesAndUtf8Text) {
+    // An unsorted user thesaurus: full mode finds arma after sum; sorted mode stops at sum.
+    writeBytes(dir.path("user.tsv"),
+               "form\tlemma\ttranslation\tcategory\tcase_gender_number\tmood_tense_voice\n"
+               "sum\tsum\tsono\tV6\t1 sg.\t_\narma\tarma\tle armi\tN2\t_\t_\n");
+    ASSERT_EQ(cli({"compile-thesaurus", dir.path("user.tsv"), dir.path("sorted.dat")}).status, 0);
+    const std::string source = readBytes(dir.path("sorted.dat"));
+    writeBytes(dir.path("user.dat"), source.substr(216) + source.substr(0, 216));  // sum before arma
+    const std::string textPath = text("v.txt", "C\xc3\xa6sar am\xc5\x8d arma\n");
+    const CliRun full = cli({"analyse", textPath, "--thesaurus", dir.path("user.dat")});
+    ASSERT_EQ(full.status, 0) << full.err;
+    EXPECT_EQ(lines(full.out), (std::vector<std::string>{"C\xc3\xa6sar\t_\t_\t_\t_\t_\t*", "am\t_\t_\t_\t_\t_\t*",
+                                                         "arma\tarma\tle armi\tN2\t_\t_\t", "\t\t\t\t\t\t"}));
+    const CliRun sorted = cli({"analyse", textPath, "--thesaurus", dir.path("user.dat"), "--sorted"});
+    EXPECT_EQ(lines(sorted.out).back(), "arma\t_\t_\t_\t_\t_\t*");
+    EXPECT_EQ(readBytes(dir.path("user.dat")), source.substr(216) + source.substr(0, 216)) << "input unchanged";
+}
+
+TEST_F(Cli, SaveWritesTheGridAndReportReadsItBack) {
+    std::string many;
+    for (int i = 0; i < 11; ++i) many += "arma ";
+    writeBytes(dir.path("out.dat"), "old");
+    const CliRun run = cli({"analyse", text("m.txt", many), "--save", dir.path("out.dat")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(std::filesystem::file_size(dir.path("out.dat")), 12u * 218) << "11 rows and the trailing empty one";
+    const CliRun report = cli({"report", dir.path("out.dat")});
+    ASSERT_EQ(report.status, 0) << report.err;
+    const auto printed = lines(report.out);
+    ASSERT_EQ(printed.size(), 12u * 7 + 1);
+    EXPECT_EQ(printed[0], "Forme: arma");
+    EXPECT_EQ(printed[4], "Caso, genere, numero : acc. nt. pl.");
+    EXPECT_EQ(printed[70], "\f");
+    EXPECT_EQ(printed[71], "Forme: arma");
+    EXPECT_EQ(printed[78], "Forme: ") << "the empty row is an entry of its own";
+}
+
+TEST_F(Cli, ThesaurusListingsPrintRecordNumbers) {
+    const CliRun search = cli({"search", dir.path("donnees.dat"), "EST"});
+    ASSERT_EQ(search.status, 0) << search.err;
+    EXPECT_EQ(lines(search.out), (std::vector<std::string>{"2\test\tsum\t\xc3\xa8\tV6\t3 sg.\tind. pr\xc3\xa9s. act.",
+                                                           "3\test\tedo\tmangia\tV6\t3 sg.\tind. pr\xc3\xa9s. act."}));
+    EXPECT_EQ(cli({"search", dir.path("donnees.dat"), "est "}).out, "");
+    // Record numbers print as signed decimals.
+    std::string bytes = readBytes(dir.path("donnees.dat"));
+    bytes[0] = bytes[1] = '\xFF';
+    writeBytes(dir.path("odd.dat"), bytes);
+    EXPECT_EQ(lines(cli({"letter", dir.path("odd.dat"), "A"}).out).front(), "-1\tarma\tarma\tle armi\tN2\tacc. nt. pl.\t_");
+}
+
+TEST_F(Cli, LetterListingStopsEarlyOnlyWhenSorted) {
+    std::string bytes = readBytes(dir.path("donnees.dat"));  // arma est est Gallia sum
+    writeBytes(dir.path("mixed.dat"), bytes.substr(216 * 4) + bytes.substr(0, 216 * 4));  // sum first
+    EXPECT_EQ(lines(cli({"letter", dir.path("mixed.dat"), "a"}).out).size(), 1u);
+    EXPECT_EQ(cli({"letter", dir.path("mixed.dat"), "a", "--sorted"}).out, "");
+}
+
+TEST_F(Cli, LexiconListings) {
+    const CliRun search = cli({"lexicon-search", "AR"});
+    ASSERT_EQ(search.status, 0) << search.err;
+    EXPECT_EQ(lines(search.out), (std::vector<std::string>{"arma\tarmi\tN2\tarme, arm\xc3\xa9" "e\tarmo"}));
+    EXPECT_EQ(lines(cli({"lexicon-search", ""}).out).size(), 3u);
+    EXPECT_EQ(lines(cli({"lexicon-letter", "b", "--lexicon", dir.path("lexique.dat")}).out),
+              (std::vector<std::string>{"bellum\tguerra\tN2\tbelliqueux\tbellicus"}));
+}
+
+TEST_F(Cli, CreateMakesANewThesaurusButNeverReplacesOne) {
+    ASSERT_EQ(cli({"create", dir.path("nuovo.dat")}).status, 0);
+    EXPECT_EQ(std::filesystem::file_size(dir.path("nuovo.dat")), 0u);
+    ASSERT_EQ(cli({"create", dir.path("copia.dat"), "--import"}).status, 0);
+    EXPECT_EQ(readBytes(dir.path("copia.dat")), readBytes(dir.path("donnees.dat")));
+    writeBytes(dir.path("old.dat"), "old");
+    const CliRun refused = cli({"create", dir.path("old.dat")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("old.dat"), std::string::npos);
+    EXPECT_EQ(readBytes(dir.path("old.dat")), "old");
+}
+
+TEST_F(Cli, ErrorsAreOneLineWithTheirExitCode) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+    };
+    const std::string missing = dir.path("missing.txt");
+    for (const Case &c : std::vector<Case>{{{}, 2},
+                                           {{"frobnicate"}, 2},
+                                           {{"analyse"}, 2},
+                                           {{"analyse", missing, "--colour"}, 2},
+                                           {{"letter", dir.path("donnees.dat"), "ab"}, 2},
+                                           {{"analyse", missing}, 1},
+                                           {{"analyse", text("x.txt", "a"), "--thesaurus", missing}, 1},
+                                           {{"search", missing, "a"}, 1},
+                                           {{"report", missing}, 1},
+                                           {{"report", dir.root().string()}, 1}}) {
+        const CliRun run = cli(c.args);
+        std::string shown;
+        for (const auto &arg : c.args) shown += arg + " ";
+        EXPECT_EQ(run.status, c.status) << shown;
+        EXPECT_EQ(lines(run.err).size(), 1u) << shown << run.err;
+        EXPECT_EQ(run.out, "") << shown;
+    }
+    EXPECT_FALSE(std::filesystem::exists(missing)) << "a missing input is never created";
+    const CliRun help = cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char *command : {"analyse", "search", "letter", "lexicon-search", "lexicon-letter", "report", "create"})
+        EXPECT_NE(help.out.find(command), std::string::npos) << command;
+}
+
+TEST_F(Cli, BadSourceNamesTheLine) {
+    writeBytes(dir.path("bad.tsv"), "form\tlemma\ttranslation\tcategory\tcase_gender_number\tmood_tense_voice\n"
+                                    "a\tb\tc\td\te\n");
+    const CliRun run = cli({"compile-thesaurus", dir.path("bad.tsv"), dir.path("bad.dat")});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("line 2"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.path("bad.dat")));
+}
+
+}  // namespace
+}  // namespace orbalis

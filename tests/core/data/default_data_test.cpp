@@ -1,0 +1,60 @@
+// The data shipped with the system: generated from its sources, sorted as the lookup and the
+// letter listings need, and covering every form of the sample texts.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "analysis/analysis_grid.h"
+#include "lexicon/lexicon.h"
+#include "records/data_compiler.h"
+#include "temp_dir.h"
+#include "text/encoding.h"
+#include "text/text_file.h"
+
+namespace orbalis {
+namespace {
+
+const std::string kSource = ORBALIS_SOURCE_DIR;
+const std::string kBuiltIn = kSource + "/data/donnees.dat";
+const std::string kLexicon = kSource + "/data/lexique.dat";
+
+TEST(DefaultData, DataFilesAreWhatTheirSourcesGenerate) {
+    testing::TempDir dir;
+    compileThesaurus(kSource + "/data/src/donnees.tsv", dir.path("donnees.dat"));
+    compileLexicon(kSource + "/data/src/lexique.tsv", dir.path("lexique.dat"));
+    EXPECT_EQ(testing::readBytes(dir.path("donnees.dat")), testing::readBytes(kBuiltIn))
+        << "run scripts/gen-data after changing data/src";
+    EXPECT_EQ(testing::readBytes(dir.path("lexique.dat")), testing::readBytes(kLexicon));
+}
+
+TEST(DefaultData, BuiltInThesaurusIsSortedAndNumbered) {
+    const ThesaurusTable table = loadThesaurusTable(kBuiltIn);
+    ASSERT_GE(table.size(), 400u);
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(table[i].recordNo, static_cast<std::int32_t>(i + 1));
+        if (i > 0) EXPECT_LE(lowerCp1252(table[i - 1].form), lowerCp1252(table[i].form)) << "entry " << i;
+    }
+    const auto lexicon = loadLexicon(kLexicon);
+    ASSERT_TRUE(lexicon);
+    ASSERT_GE(lexicon->size(), 150u);
+    for (std::size_t i = 1; i < lexicon->size(); ++i)
+        EXPECT_LE(lowerCp1252((*lexicon)[i - 1].lemma), lowerCp1252((*lexicon)[i].lemma));
+}
+
+TEST(DefaultData, EverySampleFormIsFoundInTheBuiltInThesaurus) {
+    std::size_t samples = 0;
+    for (const auto &file : std::filesystem::directory_iterator(kSource + "/samples")) {
+        if (file.path().extension() != ".txt") continue;
+        ++samples;
+        const AnalysisWorkspace workspace =
+            openAnalysisWorkspace(loadTextFile(file.path().string()), kBuiltIn, LookupMode::Sorted);
+        ASSERT_GT(workspace.forms.size(), 50u);
+        for (std::size_t row = 1; row < workspace.nextRow; ++row)
+            EXPECT_EQ(workspace.grid.text(row, analysis_columns::kIndicator), "")
+                << file.path().filename() << ": " << workspace.grid.text(row, 0) << " not found";
+    }
+    EXPECT_EQ(samples, 2u);
+}
+
+}  // namespace
+}  // namespace orbalis
