@@ -16,9 +16,12 @@ void writeAnalysisFile(const std::string &path, const Grid &grid) {
     AtomicFileWriter file(path);
     for (std::size_t row = 1; row < grid.rowCount(); ++row) {
         AnalysisRecord record;
-        record.fields = {grid.text(row, kForm),     grid.text(row, kLemma),
-                         grid.text(row, kTranslation), grid.text(row, kCategory),
-                         grid.text(row, kCaseGenderNumber), grid.text(row, kMoodTenseVoice)};
+        record.fields = {grid.text(row, kForm),
+                         grid.text(row, kLemma),
+                         grid.text(row, kTranslation),
+                         grid.text(row, kCategory),
+                         grid.text(row, kCaseGenderNumber),
+                         grid.text(row, kMoodTenseVoice)};
         record.indicator = grid.text(row, kIndicator);
         file.append(encodeAnalysisRecord(record));
     }
@@ -48,9 +51,8 @@ void loadAnalysisFile(const std::string &path, Grid &grid) {
     const std::string bytes = file.readWholeRecords();
     for (std::int64_t r = 1; r <= count; ++r) {
         const auto row = static_cast<std::size_t>(r);
-        const auto record = decodeAnalysisRecord(
-            std::string_view(bytes).substr((row - 1) * analysis_format::kRecordLength,
-                                           analysis_format::kRecordLength));
+        const auto record = decodeAnalysisRecord(std::string_view(bytes).substr(
+            (row - 1) * analysis_format::kRecordLength, analysis_format::kRecordLength));
         const AnalysisFields &f = record.fields;
         grid.setText(row, kForm, f.form);
         grid.setBold(row, kForm, true);

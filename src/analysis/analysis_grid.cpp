@@ -34,8 +34,9 @@ public:
             if (!table[i].sentinel) m_analyses[m_lowered[i]].push_back(static_cast<std::uint32_t>(i));
         m_runningMax.reserve(table.size());
         for (std::size_t i = 0; i < table.size(); ++i)
-            m_runningMax.push_back(i == 0 || sortsAfter(i, m_runningMax.back()) ? static_cast<std::uint32_t>(i)
-                                                                                : m_runningMax.back());
+            m_runningMax.push_back(i == 0 || sortsAfter(i, m_runningMax.back())
+                                       ? static_cast<std::uint32_t>(i)
+                                       : m_runningMax.back());
     }
 
     // The analyses of `lowered` in table order, or nullptr when the lookup does not find it.
@@ -72,7 +73,9 @@ private:
 
 }  // namespace
 
-Grid makeAnalysisGrid() { return Grid(20, kCount); }
+Grid makeAnalysisGrid() {
+    return Grid(20, kCount);
+}
 
 void setUpGridHeader(Grid &grid, GridHeader header) {
     for (std::size_t column = 0; column < kCount; ++column) {
@@ -82,7 +85,8 @@ void setUpGridHeader(Grid &grid, GridHeader header) {
     if (header == GridHeader::Reopened) grid.setText(0, kTranslation, "Trazione");
 }
 
-std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusTable &table, LookupMode mode) {
+std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusTable &table,
+                             LookupMode mode) {
     const FormIndex index(table);
 
     struct FormLookup {
@@ -132,8 +136,9 @@ std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusT
             auto &texts = entryTexts[i];
             if (texts[0] == kUnset) {
                 const ThesaurusEntry &entry = table[i];
-                texts = {grid.intern(entry.lemma), grid.intern(entry.translation), grid.intern(entry.category),
-                         grid.intern(entry.caseGenderNumber), grid.intern(entry.moodTenseVoice)};
+                texts = {grid.intern(entry.lemma), grid.intern(entry.translation),
+                         grid.intern(entry.category), grid.intern(entry.caseGenderNumber),
+                         grid.intern(entry.moodTenseVoice)};
             }
             writeForm(*lookup);
             for (std::size_t column = kLemma; column <= kMoodTenseVoice; ++column) {

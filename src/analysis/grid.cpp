@@ -34,7 +34,8 @@ Grid &Grid::operator=(const Grid &other) {
 // The index holds views of this grid's own strings, so a copy indexes its copies afresh.
 void Grid::rebuildTextIndex() {
     m_textIds.clear();
-    for (std::size_t id = 0; id < m_texts.size(); ++id) m_textIds.emplace(m_texts[id], static_cast<TextId>(id));
+    for (std::size_t id = 0; id < m_texts.size(); ++id)
+        m_textIds.emplace(m_texts[id], static_cast<TextId>(id));
 }
 
 void Grid::setRowCount(std::size_t rows) {

@@ -36,10 +36,14 @@ public:
     void setRowCount(std::size_t rows);
     void appendRow() { setRowCount(m_rows + 1); }
 
-    const std::string &text(std::size_t row, std::size_t column) const { return m_texts[cell(row, column).text]; }
+    const std::string &text(std::size_t row, std::size_t column) const {
+        return m_texts[cell(row, column).text];
+    }
     void setText(std::size_t row, std::size_t column, std::string_view text);
     TextColour colour(std::size_t row, std::size_t column) const { return cell(row, column).colour; }
-    void setColour(std::size_t row, std::size_t column, TextColour colour) { cell(row, column).colour = colour; }
+    void setColour(std::size_t row, std::size_t column, TextColour colour) {
+        cell(row, column).colour = colour;
+    }
     bool bold(std::size_t row, std::size_t column) const { return cell(row, column).bold; }
     void setBold(std::size_t row, std::size_t column, bool bold) { cell(row, column).bold = bold; }
     Alignment alignment(std::size_t row, std::size_t column) const { return cell(row, column).alignment; }

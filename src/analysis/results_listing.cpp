@@ -41,6 +41,8 @@ void ResultsListing::end() {
     }
 }
 
-char lowerInitial(std::string_view text) { return text.empty() ? '\0' : lowerCp1252(text.front()); }
+char lowerInitial(std::string_view text) {
+    return text.empty() ? '\0' : lowerCp1252(text.front());
+}
 
 }  // namespace orbalis

@@ -17,7 +17,8 @@ std::optional<LexiconTable> loadLexicon(const std::string &path) {
         const auto record =
             decodeLexiconRecord(std::string_view(bytes).substr(offset, lexicon_format::kRecordLength));
         table.push_back({std::string(trimRight(record.lemma)), std::string(trimRight(record.translation)),
-                         std::string(trimRight(record.category)), std::string(trimLeft(record.frenchDerivatives)),
+                         std::string(trimRight(record.category)),
+                         std::string(trimLeft(record.frenchDerivatives)),
                          std::string(trimRight(record.latinDerivatives)), record.recordNo});
     }
     return table;

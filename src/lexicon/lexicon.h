@@ -29,7 +29,8 @@ using LexiconTable = std::vector<LexiconEntry>;
 // shorter than one record gives an empty table.
 std::optional<LexiconTable> loadLexicon(const std::string &path);
 
-inline constexpr std::string_view kNoLemmaMessage = "Non e' disponibile alcuna informazione per il lemma richiesto";
+inline constexpr std::string_view kNoLemmaMessage =
+    "Non e' disponibile alcuna informazione per il lemma richiesto";
 
 class LexiconBrowser {
 public:

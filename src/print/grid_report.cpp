@@ -6,16 +6,25 @@ namespace orbalis {
 
 namespace {
 
-constexpr std::string_view kAnalysisLabels[] = {
-    "Forme: ", "Lemma : ", "Traduzione : ", "Cat. gramm. : ", "Caso, genere, numero : ", "Modo, tempi, voce : "};
+constexpr std::string_view kAnalysisLabels[] = {"Forme: ",
+                                                "Lemma : ",
+                                                "Traduzione : ",
+                                                "Cat. gramm. : ",
+                                                "Caso, genere, numero : ",
+                                                "Modo, tempi, voce : "};
 
-constexpr std::string_view kLexiconLabels[] = {"Lemma: ", "Traduzione : ", "Categoria : ",
-                                               "Vocaboli francesi derivati : ", "Vocaboli latini derivati : "};
+constexpr std::string_view kLexiconLabels[] = {
+    "Lemma: ", "Traduzione : ", "Categoria : ", "Vocaboli francesi derivati : ",
+    "Vocaboli latini derivati : "};
 
 }  // namespace
 
-std::span<const std::string_view> analysisReportLabels() { return kAnalysisLabels; }
-std::span<const std::string_view> lexiconReportLabels() { return kLexiconLabels; }
+std::span<const std::string_view> analysisReportLabels() {
+    return kAnalysisLabels;
+}
+std::span<const std::string_view> lexiconReportLabels() {
+    return kLexiconLabels;
+}
 
 PrintedReport printGridReport(Grid &grid, std::span<const std::string_view> labels, std::size_t lastRow) {
     PrintedReport report;

@@ -16,7 +16,8 @@ namespace orbalis {
 inline constexpr std::string_view kReportFont = "verdana";
 inline constexpr int kReportFontPoints = 9;
 inline constexpr std::size_t kEntriesPerPage = 10;
-inline constexpr std::string_view kReportSeparator = "----------------------------------------------------------------";
+inline constexpr std::string_view kReportSeparator =
+    "----------------------------------------------------------------";
 
 // Labels of the workspace and thesaurus grids (columns 0 to 5) and of the lexicon grid (0 to 4).
 std::span<const std::string_view> analysisReportLabels();
@@ -34,7 +35,11 @@ PrintedReport printGridReport(Grid &grid, std::span<const std::string_view> labe
 
 // Which row the report of each window ends at: every row below the header for the workspaces,
 // all but the always-empty last row for the browsers.
-inline std::size_t workspaceReportLastRow(const Grid &grid) { return grid.rowCount() - 1; }
-inline std::size_t browserReportLastRow(const Grid &grid) { return grid.rowCount() >= 2 ? grid.rowCount() - 2 : 0; }
+inline std::size_t workspaceReportLastRow(const Grid &grid) {
+    return grid.rowCount() - 1;
+}
+inline std::size_t browserReportLastRow(const Grid &grid) {
+    return grid.rowCount() >= 2 ? grid.rowCount() - 2 : 0;
+}
 
 }  // namespace orbalis

@@ -30,34 +30,50 @@ constexpr Code kCategories[] = {
 };
 
 constexpr Code kCases[] = {
-    {"nom. ", "nominativo"}, {"voc. ", "vocativo"},     {"acc. ", "accusativo"},
-    {"g\xe9n. ", "genitivo"}, {"dat. ", "dativo"}, {"abl. ", "ablativo"},
+    {"nom. ", "nominativo"},  {"voc. ", "vocativo"}, {"acc. ", "accusativo"},
+    {"g\xe9n. ", "genitivo"}, {"dat. ", "dativo"},   {"abl. ", "ablativo"},
 };
 constexpr Code kGenders[] = {{"m. ", "maschile"}, {"f. ", "femminile"}, {"nt. ", "neutro"}};
 constexpr Code kPersons[] = {{"1 ", "prima"}, {"2 ", "seconda"}, {"3 ", "terza"}};
 constexpr Code kNumbers[] = {{"sg.", "singolare"}, {"pl.", "plurale"}};
 
 constexpr Code kMoods[] = {
-    {"ind.", "indicativo"},      {"subj.", "congiuntivo"}, {"imp.", "imperativo"},
-    {"part.", "participio"},     {"inf.", "infinitivo"},   {"g\xe9r.", "gerundio"},
+    {"ind.", "indicativo"},           {"subj.", "congiuntivo"}, {"imp.", "imperativo"},
+    {"part.", "participio"},          {"inf.", "infinitivo"},   {"g\xe9r.", "gerundio"},
     {"adj. verb.", "agget. verbale"}, {"sup.", "supino"},
 };
 constexpr Code kTenses[] = {
-    {"pr\xe9s.", "presente"}, {"impf.", "imperfetto"},      {"fut.", "futuro semplice"},
+    {"pr\xe9s.", "presente"}, {"impf.", "imperfetto"},     {"fut.", "futuro semplice"},
     {"parf.", "parfetto"},    {"pqp.", "piuccheperfetto"}, {"fut. ant.", "futuro anteriore"},
 };
 constexpr Code kVoices[] = {{"act.", "forma attiva"}, {"pas.", "forma passiva"}, {"d\xe9p.", "deponente"}};
 
 }  // namespace
 
-std::span<const Code> categories() { return kCategories; }
-std::span<const Code> cases() { return kCases; }
-std::span<const Code> genders() { return kGenders; }
-std::span<const Code> persons() { return kPersons; }
-std::span<const Code> numbers() { return kNumbers; }
-std::span<const Code> moods() { return kMoods; }
-std::span<const Code> tenses() { return kTenses; }
-std::span<const Code> voices() { return kVoices; }
+std::span<const Code> categories() {
+    return kCategories;
+}
+std::span<const Code> cases() {
+    return kCases;
+}
+std::span<const Code> genders() {
+    return kGenders;
+}
+std::span<const Code> persons() {
+    return kPersons;
+}
+std::span<const Code> numbers() {
+    return kNumbers;
+}
+std::span<const Code> moods() {
+    return kMoods;
+}
+std::span<const Code> tenses() {
+    return kTenses;
+}
+std::span<const Code> voices() {
+    return kVoices;
+}
 
 std::string categoryLabel(std::string_view code) {
     std::string label("  ");

@@ -16,8 +16,9 @@ namespace {
 
 template <typename Record>
 void sortByKey(std::vector<Record> &records, auto key) {
-    std::stable_sort(records.begin(), records.end(),
-                     [&](const Record &a, const Record &b) { return lowerCp1252(key(a)) < lowerCp1252(key(b)); });
+    std::stable_sort(records.begin(), records.end(), [&](const Record &a, const Record &b) {
+        return lowerCp1252(key(a)) < lowerCp1252(key(b));
+    });
 }
 
 void refuseTooMany(const std::string &path, std::size_t count) {
@@ -29,17 +30,18 @@ void refuseTooMany(const std::string &path, std::size_t count) {
 
 std::size_t compileThesaurus(const std::string &sourcePath, const std::string &outputPath) {
     using namespace thesaurus_format;
-    static constexpr std::string_view kColumns[] = {"form",     "lemma",
-                                                    "translation", "category",
-                                                    "case_gender_number", "mood_tense_voice"};
-    static constexpr std::size_t kWidths[] = {kFormWidth,     kLemmaWidth,          kTranslationWidth,
-                                              kCategoryWidth, kCaseGenderNumberWidth, kMoodTenseVoiceWidth};
+    static constexpr std::string_view kColumns[] = {
+        "form", "lemma", "translation", "category", "case_gender_number", "mood_tense_voice"};
+    static constexpr std::size_t kWidths[] = {
+        kFormWidth,          kLemmaWidth, kTranslationWidth, kCategoryWidth, kCaseGenderNumberWidth,
+        kMoodTenseVoiceWidth};
     const auto rows = parseSource(sourcePath, readWholeFile(sourcePath), kColumns, kWidths);
     refuseTooMany(sourcePath, rows.size());
     std::vector<ThesaurusRecord> records;
     for (const auto &row : rows) {
         ThesaurusRecord record;
-        record.fields = {row.fields[0], row.fields[1], row.fields[2], row.fields[3], row.fields[4], row.fields[5]};
+        record.fields = {row.fields[0], row.fields[1], row.fields[2],
+                         row.fields[3], row.fields[4], row.fields[5]};
         records.push_back(std::move(record));
     }
     sortByKey(records, [](const ThesaurusRecord &r) -> const std::string & { return r.fields.form; });

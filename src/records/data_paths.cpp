@@ -1,7 +1,7 @@
 #include "records/data_paths.h"
 
-#include <cstdlib>
 #include <sys/stat.h>
+#include <cstdlib>
 
 namespace orbalis {
 
@@ -21,7 +21,11 @@ std::string dataDirectory() {
     return ORBALIS_INSTALLED_DATA_DIR;
 }
 
-std::string builtInThesaurusPath() { return dataDirectory() + "/donnees.dat"; }
-std::string lexiconPath() { return dataDirectory() + "/lexique.dat"; }
+std::string builtInThesaurusPath() {
+    return dataDirectory() + "/donnees.dat";
+}
+std::string lexiconPath() {
+    return dataDirectory() + "/lexique.dat";
+}
 
 }  // namespace orbalis

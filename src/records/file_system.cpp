@@ -1,14 +1,19 @@
 #include "records/file_system.h"
 
-#include <atomic>
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <atomic>
+#include <cerrno>
+#include <cstring>
 
 #include "records/file_error.h"
 
 namespace orbalis {
+
+void throwFileError(const std::string &path, const std::string &what) {
+    throw FileError(path, what + ": " + std::strerror(errno));
+}
 
 namespace {
 

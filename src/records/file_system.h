@@ -9,7 +9,7 @@ namespace orbalis {
 
 bool fileExists(const std::string &path);
 std::string readWholeFile(const std::string &path);  // raw bytes; FileError on failure
-void removeFile(const std::string &path);             // FileError on failure
+void removeFile(const std::string &path);            // FileError on failure
 
 // Writes a file beside its final path and renames it over that path on commit(). Destroying an
 // uncommitted writer removes the partial file and leaves the final path as it was.

@@ -15,7 +15,9 @@ namespace orbalis {
 void putField(char *out, std::string_view value, std::size_t width);
 
 // The value stored at `in` over `width` bytes, padding included.
-inline std::string_view getField(const char *in, std::size_t width) { return {in, width}; }
+inline std::string_view getField(const char *in, std::size_t width) {
+    return {in, width};
+}
 
 void putInt16(char *out, std::int16_t value);
 std::int16_t getInt16(const char *in);

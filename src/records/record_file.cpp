@@ -1,18 +1,13 @@
 #include "records/record_file.h"
 
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include "records/file_error.h"
 
 namespace orbalis {
-
-void throwFileError(const std::string &path, const std::string &what) {
-    throw FileError(path, what + ": " + std::strerror(errno));
-}
 
 RecordFile::RecordFile(std::string path, std::size_t recordLength, WhenMissing whenMissing)
     : m_path(std::move(path)), m_recordLength(recordLength) {
@@ -26,8 +21,11 @@ RecordFile::RecordFile(std::string path, std::size_t recordLength, WhenMissing w
     if (openError == EACCES || openError == EROFS || openError == EPERM) {
         m_fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
         if (m_fd >= 0) return;
-        if (errno == ENOENT && whenMissing == WhenMissing::CreateOrReadEmpty) return;
     }
+    struct stat info {};
+    if (whenMissing == WhenMissing::CreateOrReadEmpty && ::stat(m_path.c_str(), &info) != 0 &&
+        errno == ENOENT)
+        return;
     errno = openError;
     throwFileError(m_path, "cannot open");
 }

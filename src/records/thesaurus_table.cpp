@@ -59,7 +59,9 @@ void ThesaurusTable::appendSentinels() {
     }
 }
 
-std::string recordNoText(const ThesaurusEntry &entry) { return std::to_string(entry.recordNo); }
+std::string recordNoText(const ThesaurusEntry &entry) {
+    return std::to_string(entry.recordNo);
+}
 
 std::int64_t countThesaurusRecords(const std::string &path) {
     return RecordFile(path, kRecordLength).count();

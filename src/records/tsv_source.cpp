@@ -20,7 +20,8 @@ std::vector<std::string_view> split(std::string_view line, char separator) {
 }  // namespace
 
 std::vector<SourceRow> parseSource(const std::string &path, std::string_view utf8,
-                                   std::span<const std::string_view> columns, std::span<const std::size_t> widths) {
+                                   std::span<const std::string_view> columns,
+                                   std::span<const std::size_t> widths) {
     if (!isValidUtf8(utf8)) throw FileError(path, "not valid UTF-8 text");
     std::string header;
     for (const auto column : columns) {
@@ -44,14 +45,16 @@ std::vector<SourceRow> parseSource(const std::string &path, std::string_view utf
         if (line.empty()) continue;
         const auto parts = split(line, '\t');
         if (parts.size() != columns.size())
-            throw fault(std::to_string(parts.size()) + " fields instead of " + std::to_string(columns.size()));
+            throw fault(std::to_string(parts.size()) + " fields instead of " +
+                        std::to_string(columns.size()));
         SourceRow row{lineNumber, {}};
         for (std::size_t i = 0; i < parts.size(); ++i) {
             std::string text = utf8ToCp1252(parts[i], '\0');
             if (text.find('\0') != std::string::npos)
                 throw fault(std::string(columns[i]) + " holds a character that Windows-1252 cannot store");
             if (text.size() > widths[i])
-                throw fault(std::string(columns[i]) + " is longer than " + std::to_string(widths[i]) + " characters");
+                throw fault(std::string(columns[i]) + " is longer than " + std::to_string(widths[i]) +
+                            " characters");
             row.fields.push_back(std::move(text));
         }
         rows.push_back(std::move(row));

@@ -20,6 +20,7 @@ struct SourceRow {
 // Windows-1252 characters and made only of characters Windows-1252 can hold. Throws FileError
 // naming the path and the line of the first fault.
 std::vector<SourceRow> parseSource(const std::string &path, std::string_view utf8,
-                                   std::span<const std::string_view> columns, std::span<const std::size_t> widths);
+                                   std::span<const std::string_view> columns,
+                                   std::span<const std::size_t> widths);
 
 }  // namespace orbalis

@@ -13,10 +13,10 @@ constexpr std::array<unsigned char, 256> makeLowerTable() {
     for (int c = 'A'; c <= 'Z'; ++c) table[c] = static_cast<unsigned char>(c + 32);
     for (int c = 192; c <= 222; ++c)
         if (c != 215) table[c] = static_cast<unsigned char>(c + 32);  // 215 is the sign ×
-    table[0x8A] = 0x9A;  // Š
-    table[0x8C] = 0x9C;  // Œ
-    table[0x8E] = 0x9E;  // Ž
-    table[0x9F] = 0xFF;  // Ÿ
+    table[0x8A] = 0x9A;                                               // Š
+    table[0x8C] = 0x9C;                                               // Œ
+    table[0x8E] = 0x9E;                                               // Ž
+    table[0x9F] = 0xFF;                                               // Ÿ
     return table;
 }
 
@@ -84,7 +84,9 @@ void appendUtf8(std::string &out, char32_t code) {
 
 }  // namespace
 
-char lowerCp1252(char c) { return static_cast<char>(kLower[static_cast<unsigned char>(c)]); }
+char lowerCp1252(char c) {
+    return static_cast<char>(kLower[static_cast<unsigned char>(c)]);
+}
 
 std::string lowerCp1252(std::string_view text) {
     std::string lowered(text.size(), '\0');

@@ -5,6 +5,8 @@
 
 namespace orbalis {
 
-std::string loadTextFile(const std::string &path) { return decodeInputText(readWholeFile(path)); }
+std::string loadTextFile(const std::string &path) {
+    return decodeInputText(readWholeFile(path));
+}
 
 }  // namespace orbalis

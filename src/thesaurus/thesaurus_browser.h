@@ -18,7 +18,8 @@ namespace orbalis {
 
 enum class BrowserKind { BuiltIn, Other };
 
-inline constexpr std::string_view kNoFormMessage = "Non e' disponibile alcuna informazione per la forma richiesta";
+inline constexpr std::string_view kNoFormMessage =
+    "Non e' disponibile alcuna informazione per la forma richiesta";
 inline constexpr std::string_view kNoLetterMessage =
     "Non e' disponibile alcuna informazione per la lettera richiesta";
 

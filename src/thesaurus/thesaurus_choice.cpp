@@ -26,8 +26,8 @@ std::optional<ThesaurusChoice> createNewThesaurus(Prompter &prompter, const std:
         removeFile(*path);
     }
     if (!path || path->empty()) return std::nullopt;
-    const bool import =
-        prompter.askYesNo("Crea un nuovo Thesaurus", "Con importazione delle forme del Thesaurus ORBALIS?\n\r");
+    const bool import = prompter.askYesNo("Crea un nuovo Thesaurus",
+                                          "Con importazione delle forme del Thesaurus ORBALIS?\n\r");
     createThesaurus(*path, import, builtInPath);
     return ThesaurusChoice{*path, ThesaurusKind::User};
 }
@@ -35,7 +35,8 @@ std::optional<ThesaurusChoice> createNewThesaurus(Prompter &prompter, const std:
 void createThesaurus(const std::string &path, bool import, const std::string &builtInPath) {
     AtomicFileWriter file(path);
     if (import) {
-        const RecordFile builtIn(builtInPath, thesaurus_format::kRecordLength, WhenMissing::CreateOrReadEmpty);
+        const RecordFile builtIn(builtInPath, thesaurus_format::kRecordLength,
+                                 WhenMissing::CreateOrReadEmpty);
         file.append(builtIn.readWholeRecords());
     }
     file.commit();

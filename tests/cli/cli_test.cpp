@@ -61,7 +61,8 @@ protected:
         CliRun run{};
         FILE *pipe = ::popen(command.c_str(), "r");
         char buffer[4096];
-        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) run.out.append(buffer, got);
+        for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            run.out.append(buffer, got);
         const int status = ::pclose(pipe);
         run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
         run.err = readBytes(dir.path("stderr"));
@@ -79,10 +80,11 @@ protected:
 TEST_F(Cli, AnalyseAgainstTheBuiltInThesaurusPrintsEveryRowInUtf8) {
     const CliRun run = cli({"analyse", text("t.txt", "Gallia EST nix\r\n")});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(lines(run.out), (std::vector<std::string>{"Gallia\tGallia\tla Gallia\tN1\tnom. f. sg.\t_\t",
-                                                        "EST\tsum\t\xc3\xa8\tV6\t3 sg.\tind. pr\xc3\xa9s. act.\t",
-                                                        "EST\tedo\tmangia\tV6\t3 sg.\tind. pr\xc3\xa9s. act.\t",
-                                                        "nix\t_\t_\t_\t_\t_\t*"}));
+    EXPECT_EQ(lines(run.out),
+              (std::vector<std::string>{"Gallia\tGallia\tla Gallia\tN1\tnom. f. sg.\t_\t",
+                                        "EST\tsum\t\xc3\xa8\tV6\t3 sg.\tind. pr\xc3\xa9s. act.\t",
+                                        "EST\tedo\tmangia\tV6\t3 sg.\tind. pr\xc3\xa9s. act.\t",
+                                        "nix\t_\t_\t_\t_\t_\t*"}));
     // The last form found: the grid's trailing empty row is printed too.
     EXPECT_EQ(lines(cli({"analyse", text("u.txt", "nix est")}).out).back(), "\t\t\t\t\t\t");
 }
@@ -98,11 +100,13 @@ TEST_F(Cli, AnalyseModesAndUtf8Text) {
     const std::string textPath = text("v.txt", "C\xc3\xa6sar am\xc5\x8d arma\n");
     const CliRun full = cli({"analyse", textPath, "--thesaurus", dir.path("user.dat")});
     ASSERT_EQ(full.status, 0) << full.err;
-    EXPECT_EQ(lines(full.out), (std::vector<std::string>{"C\xc3\xa6sar\t_\t_\t_\t_\t_\t*", "am\t_\t_\t_\t_\t_\t*",
-                                                         "arma\tarma\tle armi\tN2\t_\t_\t", "\t\t\t\t\t\t"}));
+    EXPECT_EQ(lines(full.out),
+              (std::vector<std::string>{"C\xc3\xa6sar\t_\t_\t_\t_\t_\t*", "am\t_\t_\t_\t_\t_\t*",
+                                        "arma\tarma\tle armi\tN2\t_\t_\t", "\t\t\t\t\t\t"}));
     const CliRun sorted = cli({"analyse", textPath, "--thesaurus", dir.path("user.dat"), "--sorted"});
     EXPECT_EQ(lines(sorted.out).back(), "arma\t_\t_\t_\t_\t_\t*");
-    EXPECT_EQ(readBytes(dir.path("user.dat")), source.substr(216) + source.substr(0, 216)) << "input unchanged";
+    EXPECT_EQ(readBytes(dir.path("user.dat")), source.substr(216) + source.substr(0, 216))
+        << "input unchanged";
 }
 
 TEST_F(Cli, SaveWritesTheGridAndReportReadsItBack) {
@@ -111,7 +115,8 @@ TEST_F(Cli, SaveWritesTheGridAndReportReadsItBack) {
     writeBytes(dir.path("out.dat"), "old");
     const CliRun run = cli({"analyse", text("m.txt", many), "--save", dir.path("out.dat")});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(std::filesystem::file_size(dir.path("out.dat")), 12u * 218) << "11 rows and the trailing empty one";
+    EXPECT_EQ(std::filesystem::file_size(dir.path("out.dat")), 12u * 218)
+        << "11 rows and the trailing empty one";
     const CliRun report = cli({"report", dir.path("out.dat")});
     ASSERT_EQ(report.status, 0) << report.err;
     const auto printed = lines(report.out);
@@ -126,14 +131,16 @@ TEST_F(Cli, SaveWritesTheGridAndReportReadsItBack) {
 TEST_F(Cli, ThesaurusListingsPrintRecordNumbers) {
     const CliRun search = cli({"search", dir.path("donnees.dat"), "EST"});
     ASSERT_EQ(search.status, 0) << search.err;
-    EXPECT_EQ(lines(search.out), (std::vector<std::string>{"2\test\tsum\t\xc3\xa8\tV6\t3 sg.\tind. pr\xc3\xa9s. act.",
-                                                           "3\test\tedo\tmangia\tV6\t3 sg.\tind. pr\xc3\xa9s. act."}));
+    EXPECT_EQ(lines(search.out),
+              (std::vector<std::string>{"2\test\tsum\t\xc3\xa8\tV6\t3 sg.\tind. pr\xc3\xa9s. act.",
+                                        "3\test\tedo\tmangia\tV6\t3 sg.\tind. pr\xc3\xa9s. act."}));
     EXPECT_EQ(cli({"search", dir.path("donnees.dat"), "est "}).out, "");
     // Record numbers print as signed decimals.
     std::string bytes = readBytes(dir.path("donnees.dat"));
     bytes[0] = bytes[1] = '\xFF';
     writeBytes(dir.path("odd.dat"), bytes);
-    EXPECT_EQ(lines(cli({"letter", dir.path("odd.dat"), "A"}).out).front(), "-1\tarma\tarma\tle armi\tN2\tacc. nt. pl.\t_");
+    EXPECT_EQ(lines(cli({"letter", dir.path("odd.dat"), "A"}).out).front(),
+              "-1\tarma\tarma\tle armi\tN2\tacc. nt. pl.\t_");
 }
 
 TEST_F(Cli, LetterListingStopsEarlyOnlyWhenSorted) {
@@ -146,7 +153,8 @@ TEST_F(Cli, LetterListingStopsEarlyOnlyWhenSorted) {
 TEST_F(Cli, LexiconListings) {
     const CliRun search = cli({"lexicon-search", "AR"});
     ASSERT_EQ(search.status, 0) << search.err;
-    EXPECT_EQ(lines(search.out), (std::vector<std::string>{"arma\tarmi\tN2\tarme, arm\xc3\xa9" "e\tarmo"}));
+    EXPECT_EQ(lines(search.out), (std::vector<std::string>{"arma\tarmi\tN2\tarme, arm\xc3\xa9"
+                                                           "e\tarmo"}));
     EXPECT_EQ(lines(cli({"lexicon-search", ""}).out).size(), 3u);
     EXPECT_EQ(lines(cli({"lexicon-letter", "b", "--lexicon", dir.path("lexique.dat")}).out),
               (std::vector<std::string>{"bellum\tguerra\tN2\tbelliqueux\tbellicus"}));
@@ -190,13 +198,15 @@ TEST_F(Cli, ErrorsAreOneLineWithTheirExitCode) {
     EXPECT_FALSE(std::filesystem::exists(missing)) << "a missing input is never created";
     const CliRun help = cli({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char *command : {"analyse", "search", "letter", "lexicon-search", "lexicon-letter", "report", "create"})
+    for (const char *command :
+         {"analyse", "search", "letter", "lexicon-search", "lexicon-letter", "report", "create"})
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
 }
 
 TEST_F(Cli, BadSourceNamesTheLine) {
-    writeBytes(dir.path("bad.tsv"), "form\tlemma\ttranslation\tcategory\tcase_gender_number\tmood_tense_voice\n"
-                                    "a\tb\tc\td\te\n");
+    writeBytes(dir.path("bad.tsv"),
+               "form\tlemma\ttranslation\tcategory\tcase_gender_number\tmood_tense_voice\n"
+               "a\tb\tc\td\te\n");
     const CliRun run = cli({"compile-thesaurus", dir.path("bad.tsv"), dir.path("bad.dat")});
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("line 2"), std::string::npos) << run.err;

@@ -17,7 +17,8 @@ std::size_t literalFillAnalysisGrid(Grid &grid, const FormList &forms, const The
             grid.setText(nextRow, kForm, form);
             grid.setBold(nextRow, kForm, true);
             grid.setColour(nextRow, kForm, TextColour::DarkBlue);
-            for (std::size_t column = kLemma; column <= kMoodTenseVoice; ++column) grid.setText(nextRow, column, "_");
+            for (std::size_t column = kLemma; column <= kMoodTenseVoice; ++column)
+                grid.setText(nextRow, column, "_");
             grid.setText(nextRow, kIndicator, "*");
             grid.setCurrentCell(nextRow, kIndicator);
             ++nextRow;

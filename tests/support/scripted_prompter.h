@@ -29,8 +29,12 @@ public:
     }
     ScriptedPrompter &expectFile(FileRole role, std::optional<std::string> answer,
                                  std::string filter = "Banca dati (*.DAT)|*.DAT") {
-        m_script.push_back({role == FileRole::Open ? Kind::OpenFile : Kind::SaveFile, {}, std::move(filter),
-                            Icon::None, false, std::move(answer)});
+        m_script.push_back({role == FileRole::Open ? Kind::OpenFile : Kind::SaveFile,
+                            {},
+                            std::move(filter),
+                            Icon::None,
+                            false,
+                            std::move(answer)});
         return *this;
     }
 
@@ -40,7 +44,9 @@ public:
     }
     void inform(const std::string &title, const std::string &text, Icon icon) override {
         const auto step = next(Kind::Inform, title, text);
-        if (step) EXPECT_EQ(static_cast<int>(step->icon), static_cast<int>(icon)) << "icon of: " << text;
+        if (step) {
+            EXPECT_EQ(static_cast<int>(step->icon), static_cast<int>(icon)) << "icon of: " << text;
+        }
     }
     std::optional<std::string> chooseFile(FileRole role, const std::string &filter) override {
         const auto step = next(role == FileRole::Open ? Kind::OpenFile : Kind::SaveFile, {}, filter);

@@ -1,13 +1,13 @@
 // orbalis-cli: the batch tool. Runs the analysis, the browsers' listings, the report and the
 // creation of a thesaurus on files, and writes the results as UTF-8 lines, one record per line,
 // fields separated by one TAB and stripped of trailing spaces.
-#include <cstdio>
-#include <cstring>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <exception>
-#include <map>
 #include <initializer_list>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -160,7 +160,9 @@ const std::string &existing(const std::string &path) {
 }
 
 // A search text or letter, as the user typed it, made Windows-1252.
-std::string argumentText(const std::string &utf8) { return decodeInputText(utf8); }
+std::string argumentText(const std::string &utf8) {
+    return decodeInputText(utf8);
+}
 
 char letterArgument(const std::string &utf8) {
     const std::string letter = argumentText(utf8);
@@ -172,8 +174,8 @@ void printGridRows(Output &out, const Grid &grid, std::size_t firstRow, std::siz
     for (std::size_t row = firstRow; row < endRow; ++row) {
         using namespace analysis_columns;
         out.record({grid.text(row, kForm), grid.text(row, kLemma), grid.text(row, kTranslation),
-                    grid.text(row, kCategory), grid.text(row, kCaseGenderNumber), grid.text(row, kMoodTenseVoice),
-                    grid.text(row, kIndicator)});
+                    grid.text(row, kCategory), grid.text(row, kCaseGenderNumber),
+                    grid.text(row, kMoodTenseVoice), grid.text(row, kIndicator)});
     }
 }
 
@@ -232,7 +234,8 @@ int lexiconListing(int argc, char **argv, bool byLetter) {
     Output out;
     const Grid &grid = browser.listing().grid();
     for (std::size_t row = 1; row <= browser.listing().hitCount(); ++row)
-        out.record({grid.text(row, 0), grid.text(row, 1), grid.text(row, 2), grid.text(row, 3), grid.text(row, 4)});
+        out.record(
+            {grid.text(row, 0), grid.text(row, 1), grid.text(row, 2), grid.text(row, 3), grid.text(row, 4)});
     return 0;
 }
 

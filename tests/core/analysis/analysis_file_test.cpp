@@ -54,7 +54,8 @@ TEST_F(AnalysisFile, SaveWritesOneRecordPerDataRowAndReportsSuccess) {
     EXPECT_EQ(second.fields.form, "form2" + std::string(25, ' '));
     EXPECT_EQ(second.indicator, "* ");
     EXPECT_EQ(decodeAnalysisRecord(std::string_view(bytes).substr(0, 218)).indicator, "  ");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.root()), {}), 1) << "nothing left beside it";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.root()), {}), 1)
+        << "nothing left beside it";
 }
 
 TEST_F(AnalysisFile, AnsweringNoKeepsTheExistingFileAndSaysNothingMore) {
@@ -115,7 +116,9 @@ TEST_F(AnalysisFile, RowCountOfAFileEndingInAPartialRecord) {
         Grid grid = makeAnalysisGrid();
         loadAnalysisFile(path, grid);
         EXPECT_EQ(grid.rowCount(), c.rows) << c.bytes << " bytes";
-        if (c.bytes == 546) EXPECT_EQ(grid.text(3, kForm), "");
+        if (c.bytes == 546) {
+            EXPECT_EQ(grid.text(3, kForm), "");
+        }
     }
 }
 

@@ -72,7 +72,8 @@ using Rows = std::vector<std::string>;
 TEST(Lookup, UnknownFormGetsAMarkedRow) {
     const Grid grid = lookUp("Roma est\r\n", tableOf({{"roma", "Roma"}, {"sum", "sum"}}), LookupMode::Full);
     EXPECT_EQ(rowsOf(grid), (Rows{"Roma|Roma|", "est|_|*"}));
-    for (std::size_t column = kLemma; column <= kMoodTenseVoice; ++column) EXPECT_EQ(grid.text(2, column), "_");
+    for (std::size_t column = kLemma; column <= kMoodTenseVoice; ++column)
+        EXPECT_EQ(grid.text(2, column), "_");
     EXPECT_TRUE(grid.bold(2, kForm));
     EXPECT_EQ(grid.colour(2, kForm), TextColour::DarkBlue);
     EXPECT_EQ(grid.colour(2, kLemma), TextColour::Default);
@@ -94,7 +95,8 @@ TEST(Lookup, HomographRowsAreConsecutiveAndOrange) {
 }
 
 TEST(Lookup, CaseIsIgnoredButTheTextIsShownAsWritten) {
-    const Grid grid = lookUp("ROMA \xc9TAT", tableOf({{"roma", "Roma"}, {"\xe9tat", "etat"}}), LookupMode::Full);
+    const Grid grid =
+        lookUp("ROMA \xc9TAT", tableOf({{"roma", "Roma"}, {"\xe9tat", "etat"}}), LookupMode::Full);
     EXPECT_EQ(rowsOf(grid), (Rows{"ROMA|Roma|", "\xc9TAT|etat|", "||"}));
 }
 
@@ -162,12 +164,19 @@ std::string randomForm(std::mt19937 &random) {
 
 std::string randomTableForm(std::mt19937 &random) {
     switch (random() % 12) {
-        case 0: return "$$$";
-        case 1: return "zzzzzzz";
-        case 2: return "\x8a" + randomForm(random);  // Š: never in a text's forms
-        case 3: return "\xe6" "b";                    // after z
-        case 4: return "";
-        default: return randomForm(random);
+        case 0:
+            return "$$$";
+        case 1:
+            return "zzzzzzz";
+        case 2:
+            return "\x8a" + randomForm(random);  // Š: never in a text's forms
+        case 3:
+            return "\xe6"
+                   "b";  // after z
+        case 4:
+            return "";
+        default:
+            return randomForm(random);
     }
 }
 
@@ -178,7 +187,10 @@ std::string randomText(std::mt19937 &random, const ThesaurusTable &table) {
     const int forms = static_cast<int>(random() % 25);
     for (int i = 0; i < forms; ++i) {
         std::string form = randomForm(random);
-        if (random() % 10 == 0) form = random() % 2 ? "zzzzzzz" : "\xe6" "b";
+        if (random() % 10 == 0)
+            form = random() % 2 ? "zzzzzzz"
+                                : "\xe6"
+                                  "b";
         if (random() % 2 && !table.empty()) {
             form = std::string(table[random() % table.size()].form);
             for (char &c : form)
@@ -197,8 +209,9 @@ ThesaurusTable randomTable(std::mt19937 &random) {
     int lemma = 0;
     for (Entry &entry : entries) entry = {randomTableForm(random), "l" + std::to_string(lemma++)};
     if (shape < 5)  // mostly sorted, as the built-in thesaurus is; stable, so homographs keep their order
-        std::stable_sort(entries.begin(), entries.end(),
-                         [](const Entry &a, const Entry &b) { return lowerCp1252(a.form) < lowerCp1252(b.form); });
+        std::stable_sort(entries.begin(), entries.end(), [](const Entry &a, const Entry &b) {
+            return lowerCp1252(a.form) < lowerCp1252(b.form);
+        });
     ThesaurusTable table = tableOf(entries);
     if (shape == 7) {  // an empty thesaurus whose table has since had analyses appended
         ThesaurusTable grown = emptyFileTable();

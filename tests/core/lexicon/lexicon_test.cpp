@@ -47,7 +47,9 @@ TEST_F(Lexicon, CountsWholeRecordsAndTellsAMissingFileFromAShortOne) {
         writeBytes(path, c.bytes);
         const auto table = loadLexicon(path);
         ASSERT_EQ(table.has_value(), c.entries.has_value()) << c.bytes.size() << " bytes";
-        if (table) EXPECT_EQ(table->size(), *c.entries) << c.bytes.size() << " bytes";
+        if (table) {
+            EXPECT_EQ(table->size(), *c.entries) << c.bytes.size() << " bytes";
+        }
     }
 }
 
@@ -65,10 +67,10 @@ TEST_F(Lexicon, MissingFileIsCreatedEmptyAndReportedAtOpening) {
 
 TEST_F(Lexicon, ColumnsAreTrimmedEachByItsOwnRule) {
     std::string bytes = lexiconOf({"x"});
-    bytes.replace(0, 2, "\xFF\xFF");                                      // RecordNo -1
-    bytes.replace(2, 70, std::string(70, ' '));                          // lemma all spaces
-    bytes.replace(178, 70, "  mater" + std::string(63, ' '));            // French derivatives
-    bytes.replace(248, 70, "  mater" + std::string(63, ' '));            // Latin derivatives
+    bytes.replace(0, 2, "\xFF\xFF");                           // RecordNo -1
+    bytes.replace(2, 70, std::string(70, ' '));                // lemma all spaces
+    bytes.replace(178, 70, "  mater" + std::string(63, ' '));  // French derivatives
+    bytes.replace(248, 70, "  mater" + std::string(63, ' '));  // Latin derivatives
     writeBytes(path, bytes);
     const LexiconEntry entry = loadLexicon(path)->front();
     EXPECT_EQ(entry.lemma, "");
@@ -95,8 +97,8 @@ TEST_F(Lexicon, SearchMatchesTheBeginningOfTheLemma) {
         const char *query;
         Lemmas hits;
     };
-    for (const Case &c : {Case{"AM", {"amo", "Amor", "amicus"}}, Case{"amo", {"amo", "Amor"}}, Case{"amor ", {}},
-                          Case{"", {"amo", "Amor", "amicus", "bellum"}}}) {
+    for (const Case &c : {Case{"AM", {"amo", "Amor", "amicus"}}, Case{"amo", {"amo", "Amor"}},
+                          Case{"amor ", {}}, Case{"", {"amo", "Amor", "amicus", "bellum"}}}) {
         browser.searchLemma(c.query);
         EXPECT_EQ(listed(browser), c.hits) << "'" << c.query << "'";
         EXPECT_EQ(browser.listing().grid().rowCount(), c.hits.size() + 2);

@@ -24,9 +24,9 @@ TEST(Report, EachEntryIsSixLabelledLinesAndASeparator) {
     const PrintedReport report = printGridReport(grid, analysisReportLabels(), workspaceReportLastRow(grid));
     ASSERT_EQ(report.pages.size(), 1u);
     const std::vector<std::string> first(report.pages[0].begin(), report.pages[0].begin() + 7);
-    EXPECT_EQ(first, (std::vector<std::string>{"Forme: forma1", "Lemma : amo", "Traduzione : ", "Cat. gramm. : ",
-                                               "Caso, genere, numero : ", "Modo, tempi, voce : ",
-                                               std::string(64, '-')}));
+    EXPECT_EQ(first, (std::vector<std::string>{"Forme: forma1", "Lemma : amo",
+                                               "Traduzione : ", "Cat. gramm. : ", "Caso, genere, numero : ",
+                                               "Modo, tempi, voce : ", std::string(64, '-')}));
     EXPECT_EQ(report.pages[0].size(), 14u) << "the indicator column is not printed";
     EXPECT_EQ(grid.currentRow(), 2u);
     EXPECT_EQ(grid.currentColumn(), 5u);
@@ -47,7 +47,8 @@ TEST(Report, TenEntriesToAPageWithABreakAfterEveryTenth) {
 TEST(Report, BrowserListingsLeaveOutTheirEmptyLastRow) {
     Grid lexicon(5, 5);  // three hits and the empty last row
     for (std::size_t row = 1; row <= 3; ++row) lexicon.setText(row, 0, "amo   ");
-    const PrintedReport report = printGridReport(lexicon, lexiconReportLabels(), browserReportLastRow(lexicon));
+    const PrintedReport report =
+        printGridReport(lexicon, lexiconReportLabels(), browserReportLastRow(lexicon));
     ASSERT_EQ(report.pages.size(), 1u);
     EXPECT_EQ(report.pages[0].size(), 18u);
     EXPECT_EQ(report.pages[0][0], "Lemma: amo");

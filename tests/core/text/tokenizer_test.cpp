@@ -3,10 +3,10 @@
 
 #include <random>
 
+#include "temp_dir.h"
 #include "text/encoding.h"
 #include "text/text_file.h"
 #include "text/tokenizer.h"
-#include "temp_dir.h"
 
 namespace orbalis {
 namespace {
@@ -19,23 +19,38 @@ struct TokenCase {
 
 class Tokenizer : public ::testing::TestWithParam<TokenCase> {};
 
-TEST_P(Tokenizer, CutsTheTextIntoForms) { EXPECT_EQ(tokenizeText(GetParam().text), GetParam().forms); }
+TEST_P(Tokenizer, CutsTheTextIntoForms) {
+    EXPECT_EQ(tokenizeText(GetParam().text), GetParam().forms);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, Tokenizer,
     ::testing::Values(
         // The last form is taken also when no separator follows it.
-        TokenCase{"ProseLine", "Gallia est omnis divisa in partes tres,\r\n",
+        TokenCase{"ProseLine",
+                  "Gallia est omnis divisa in partes tres,\r\n",
                   {"Gallia", "est", "omnis", "divisa", "in", "partes", "tres"}},
-        TokenCase{"LastFormEndsTheText", "Gallia est omnis divisa in partes tres",
+        TokenCase{"LastFormEndsTheText",
+                  "Gallia est omnis divisa in partes tres",
                   {"Gallia", "est", "omnis", "divisa", "in", "partes", "tres"}},
-        TokenCase{"HyphenAndApostropheSeparate", "arma-virumque\r\nl'homme ", {"arma", "virumque", "l", "homme"}},
-        TokenCase{"LatinOneLettersAreLetters", "C\xe6sar \xc0\xd6\xd8\xf6\xf8\xff ", {"C\xe6sar", "\xc0\xd6\xd8\xf6\xf8\xff"}},
-        TokenCase{"OeLigatureAndTimesSignSeparate", "C\x9csar a\xd7" "b\xf7" "c", {"C", "sar", "a", "b", "c"}},
-        TokenCase{"WindowsLettersOutsideLatinOneSeparate", "a\x8a" "b\x8c" "c\x9f" "d", {"a", "b", "c", "d"}},
+        TokenCase{
+            "HyphenAndApostropheSeparate", "arma-virumque\r\nl'homme ", {"arma", "virumque", "l", "homme"}},
+        TokenCase{"LatinOneLettersAreLetters",
+                  "C\xe6sar \xc0\xd6\xd8\xf6\xf8\xff ",
+                  {"C\xe6sar", "\xc0\xd6\xd8\xf6\xf8\xff"}},
+        TokenCase{"OeLigatureAndTimesSignSeparate",
+                  "C\x9csar a\xd7"
+                  "b\xf7"
+                  "c",
+                  {"C", "sar", "a", "b", "c"}},
+        TokenCase{"WindowsLettersOutsideLatinOneSeparate",
+                  "a\x8a"
+                  "b\x8c"
+                  "c\x9f"
+                  "d",
+                  {"a", "b", "c", "d"}},
         TokenCase{"DuplicatesAndCaseAreKept", "rosa Rosa rosa\n", {"rosa", "Rosa", "rosa"}},
-        TokenCase{"DigitsSeparate", "A1B ", {"A", "B"}},
-        TokenCase{"NoLetters", "12, 3; -- ?!\r\n", {}},
+        TokenCase{"DigitsSeparate", "A1B ", {"A", "B"}}, TokenCase{"NoLetters", "12, 3; -- ?!\r\n", {}},
         TokenCase{"Empty", "", {}}),
     [](const auto &info) { return info.param.name; });
 
@@ -44,7 +59,10 @@ TEST(Encoding, LowerCaseFollowsWindows1252) {
     EXPECT_EQ(lowerCp1252("\xc0\xd6\xd8\xde"), "\xe0\xf6\xf8\xfe");
     EXPECT_EQ(lowerCp1252("\x8a\x8c\x8e\x9f"), "\x9a\x9c\x9e\xff");
     // × (215), ß (223) and ÷ (247) have no other case; digits and signs stay.
-    EXPECT_EQ(lowerCp1252("\xd7\xdf\xf7" "1$"), "\xd7\xdf\xf7" "1$");
+    EXPECT_EQ(lowerCp1252("\xd7\xdf\xf7"
+                          "1$"),
+              "\xd7\xdf\xf7"
+              "1$");
 }
 
 TEST(Encoding, EveryByteSurvivesTheTripThroughUtf8) {
@@ -70,9 +88,14 @@ TEST(Encoding, InputTextIsDecodedOnlyWhenItIsUtf8WithNonAscii) {
     EXPECT_EQ(decodeInputText("C\xc3\xa6sar \xc5\x92"), "C\xe6sar \x8c");
     // A letter without a Windows-1252 code separates forms: amō gives am.
     EXPECT_EQ(decodeInputText("am\xc5\x8d"), "am ");
-    EXPECT_EQ(tokenizeText(decodeInputText("am\xc5\x8d" "que")), (FormList{"am", "que"}));
+    EXPECT_EQ(tokenizeText(decodeInputText("am\xc5\x8d"
+                                           "que")),
+              (FormList{"am", "que"}));
     // The byte-order mark goes only at the very start.
-    EXPECT_EQ(decodeInputText("\xef\xbb\xbf" "a\xef\xbb\xbf" "b"), "a b");
+    EXPECT_EQ(decodeInputText("\xef\xbb\xbf"
+                              "a\xef\xbb\xbf"
+                              "b"),
+              "a b");
     EXPECT_EQ(decodeInputText("caf\xe9"), "caf\xe9");
 }
 

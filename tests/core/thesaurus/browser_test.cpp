@@ -51,7 +51,8 @@ TEST_F(Browser, SearchIsExactAndIgnoresCaseOnly) {
         const char *query;
         Forms listed;
     };
-    for (const Case &c : {Case{"AMO", {"amo", "Amo"}}, Case{"am", {}}, Case{"amo ", {}}, Case{"amor", {"amor"}}}) {
+    for (const Case &c :
+         {Case{"AMO", {"amo", "Amo"}}, Case{"am", {}}, Case{"amo ", {}}, Case{"amor", {"amor"}}}) {
         other.searchForm(c.query);
         EXPECT_EQ(listedForms(other), c.listed) << "'" << c.query << "'";
     }

@@ -58,7 +58,8 @@ TEST_F(NewThesaurus, AnsweringNoToImportStillCreatesAnEmptyFile) {
 TEST_F(NewThesaurus, ExistingFileIsAskedAboutFirstAndKeptOnNo) {
     writeBytes(path, "old");
     ScriptedPrompter refuse;
-    refuse.expectFile(FileRole::Save, path).expectYesNo("File esiste", path + " esiste.\r\nVuoi cancellare?", false);
+    refuse.expectFile(FileRole::Save, path)
+        .expectYesNo("File esiste", path + " esiste.\r\nVuoi cancellare?", false);
     EXPECT_FALSE(createNewThesaurus(refuse, builtIn));
     EXPECT_EQ(readBytes(path), "old");
 
@@ -79,7 +80,8 @@ TEST_F(NewThesaurus, CancelledDialogCreatesNothing) {
 
 TEST_F(NewThesaurus, ChoosingAnExistingOrTheBuiltInThesaurus) {
     ScriptedPrompter prompter;
-    prompter.expectFile(FileRole::Open, dir.path("senza-estensione")).expectFile(FileRole::Open, std::nullopt);
+    prompter.expectFile(FileRole::Open, dir.path("senza-estensione"))
+        .expectFile(FileRole::Open, std::nullopt);
     const auto opened = openExistingThesaurus(prompter);
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened->path, dir.path("senza-estensione"));
