@@ -14,16 +14,24 @@ namespace orbalis {
 
 namespace {
 
-template <typename Record>
-void sortByKey(std::vector<Record> &records, auto key) {
-    std::stable_sort(records.begin(), records.end(), [&](const Record &a, const Record &b) {
-        return lowerCp1252(key(a)) < lowerCp1252(key(b));
-    });
-}
-
 void refuseTooMany(const std::string &path, std::size_t count) {
     if (count > static_cast<std::size_t>(thesaurus_format::kMaxRecords))
         throw FileError(path, "more than " + std::to_string(thesaurus_format::kMaxRecords) + " records");
+}
+
+// Sorts the records stably by the lower-cased key, numbers them from 1 and writes them.
+template <typename Record>
+std::size_t writeSorted(std::vector<Record> records, const std::string &outputPath, auto key, auto encode) {
+    std::stable_sort(records.begin(), records.end(), [&](const Record &a, const Record &b) {
+        return lowerCp1252(key(a)) < lowerCp1252(key(b));
+    });
+    AtomicFileWriter out(outputPath);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].recordNo = static_cast<std::int16_t>(i + 1);
+        out.append(encode(records[i]));
+    }
+    out.commit();
+    return records.size();
 }
 
 }  // namespace
@@ -44,14 +52,9 @@ std::size_t compileThesaurus(const std::string &sourcePath, const std::string &o
                          row.fields[3], row.fields[4], row.fields[5]};
         records.push_back(std::move(record));
     }
-    sortByKey(records, [](const ThesaurusRecord &r) -> const std::string & { return r.fields.form; });
-    AtomicFileWriter out(outputPath);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        records[i].recordNo = static_cast<std::int16_t>(i + 1);
-        out.append(encodeThesaurusRecord(records[i]));
-    }
-    out.commit();
-    return records.size();
+    return writeSorted(
+        std::move(records), outputPath,
+        [](const ThesaurusRecord &r) -> const std::string & { return r.fields.form; }, encodeThesaurusRecord);
 }
 
 std::size_t compileLexicon(const std::string &sourcePath, const std::string &outputPath) {
@@ -72,14 +75,9 @@ std::size_t compileLexicon(const std::string &sourcePath, const std::string &out
         record.latinDerivatives = row.fields[4];
         records.push_back(std::move(record));
     }
-    sortByKey(records, [](const LexiconRecord &r) -> const std::string & { return r.lemma; });
-    AtomicFileWriter out(outputPath);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        records[i].recordNo = static_cast<std::int16_t>(i + 1);
-        out.append(encodeLexiconRecord(records[i]));
-    }
-    out.commit();
-    return records.size();
+    return writeSorted(
+        std::move(records), outputPath, [](const LexiconRecord &r) -> const std::string & { return r.lemma; },
+        encodeLexiconRecord);
 }
 
 }  // namespace orbalis

@@ -300,13 +300,7 @@ int main(int argc, char **argv) {
     } catch (const UsageError &error) {
         std::fprintf(stderr, "orbalis-cli: %s (see orbalis-cli --help)\n", error.what());
         return 2;
-    } catch (const orbalis::FileError &error) {
-        std::fprintf(stderr, "orbalis-cli: %s\n", error.what());
-        return 1;
-    } catch (const UnansweredQuestion &error) {
-        std::fprintf(stderr, "orbalis-cli: %s\n", error.what());
-        return 1;
-    } catch (const std::exception &error) {
+    } catch (const std::exception &error) {  // a file or data error, or a question left unanswered
         std::fprintf(stderr, "orbalis-cli: %s\n", error.what());
         return 1;
     }
