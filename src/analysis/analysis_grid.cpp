@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -18,6 +19,8 @@ namespace {
 constexpr std::array<std::string_view, kCount> kHeaders = {
     "Forme", "Lemma", "Traduzione", "Cat. gramm.", "Caso, genere, numero", "Modo, tempi, voce", "Indic."};
 
+constexpr std::uint32_t kNoEntry = std::numeric_limits<std::uint32_t>::max();
+
 // Answers, for a lower-cased form, which entries are its analyses and whether the lookup finds
 // them, without scanning the table per form.
 //
@@ -28,46 +31,71 @@ constexpr std::array<std::string_view, kCount> kHeaders = {
 // running maximum of the entries' forms, which never decreases whatever the table's order.
 class FormIndex {
 public:
-    explicit FormIndex(const ThesaurusTable &table) : m_table(table), m_lowered(table.size()) {
-        for (std::size_t i = 0; i < table.size(); ++i) m_lowered[i] = lowerCp1252(table[i].form);
-        for (std::size_t i = 0; i < table.size(); ++i)
-            if (!table[i].sentinel) m_analyses[m_lowered[i]].push_back(static_cast<std::uint32_t>(i));
+    // The analyses of one lower-cased form: a chain through next(), in table order.
+    struct Analyses {
+        std::uint32_t first = kNoEntry;
+        std::uint32_t last = kNoEntry;
+        std::uint32_t count = 0;
+    };
+
+    explicit FormIndex(const ThesaurusTable &table) : m_table(table), m_next(table.size(), kNoEntry) {
+        std::size_t bytes = 0;
+        for (const ThesaurusEntry &entry : table) bytes += entry.form().size();
+        m_loweredBytes = std::make_unique_for_overwrite<char[]>(bytes);
+        m_lowered.reserve(table.size());
+        char *out = m_loweredBytes.get();
+        for (const ThesaurusEntry &entry : table) {
+            const std::string_view form = entry.form();
+            for (std::size_t k = 0; k < form.size(); ++k) out[k] = lowerCp1252(form[k]);
+            m_lowered.emplace_back(out, form.size());
+            out += form.size();
+        }
+        m_analyses.reserve(table.size());
         m_runningMax.reserve(table.size());
-        for (std::size_t i = 0; i < table.size(); ++i)
-            m_runningMax.push_back(i == 0 || sortsAfter(i, m_runningMax.back())
-                                       ? static_cast<std::uint32_t>(i)
-                                       : m_runningMax.back());
+        for (std::uint32_t i = 0; i < table.size(); ++i) {
+            if (!table[i].sentinel()) {
+                Analyses &analyses = m_analyses[m_lowered[i]];
+                (analyses.count == 0 ? analyses.first : m_next[analyses.last]) = i;
+                analyses.last = i;
+                ++analyses.count;
+            }
+            m_runningMax.push_back(i == 0 || sortsAfter(i, m_runningMax.back()) ? i : m_runningMax.back());
+        }
     }
 
-    // The analyses of `lowered` in table order, or nullptr when the lookup does not find it.
-    const std::vector<std::uint32_t> *find(const std::string &lowered, LookupMode mode) const {
+    // The analyses of `lowered`, or nullptr when the lookup does not find it.
+    const Analyses *find(std::string_view lowered, LookupMode mode) const {
         const auto found = m_analyses.find(lowered);
         if (found == m_analyses.end()) return nullptr;
         if (mode == LookupMode::Full) return &found->second;
         const auto stop = std::partition_point(m_runningMax.begin(), m_runningMax.end(),
                                                [&](std::uint32_t i) { return !stopsScanOf(i, lowered); });
-        if (stop == m_runningMax.end() || *stop != found->second.front()) return nullptr;
+        if (stop == m_runningMax.end() || *stop != found->second.first) return nullptr;
         return &found->second;
     }
+
+    std::uint32_t next(std::uint32_t entry) const { return m_next[entry]; }
 
 private:
     // Whether entry i ends the sorted scan of a form not yet found: it equals the form or sorts
     // after it. A sentinel never equals a form, so it ends only the scans of forms below it.
-    bool stopsScanOf(std::uint32_t i, const std::string &lowered) const {
+    bool stopsScanOf(std::uint32_t i, std::string_view lowered) const {
         const int order = m_lowered[i].compare(lowered);
-        return order > 0 || (order == 0 && !m_table[i].sentinel);
+        return order > 0 || (order == 0 && !m_table[i].sentinel());
     }
 
     // Entry a sorts after entry b in scan-stopping order (a sentinel just below its own text).
     bool sortsAfter(std::size_t a, std::size_t b) const {
         const int order = m_lowered[a].compare(m_lowered[b]);
         if (order != 0) return order > 0;
-        return !m_table[a].sentinel && m_table[b].sentinel;
+        return !m_table[a].sentinel() && m_table[b].sentinel();
     }
 
     const ThesaurusTable &m_table;
-    std::vector<std::string> m_lowered;
-    std::unordered_map<std::string, std::vector<std::uint32_t>> m_analyses;
+    std::unique_ptr<char[]> m_loweredBytes;
+    std::vector<std::string_view> m_lowered;
+    std::unordered_map<std::string_view, Analyses> m_analyses;
+    std::vector<std::uint32_t> m_next;
     std::vector<std::uint32_t> m_runningMax;
 };
 
@@ -91,7 +119,7 @@ std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusT
 
     struct FormLookup {
         Grid::TextId formText;
-        const std::vector<std::uint32_t> *analyses;
+        const FormIndex::Analyses *analyses;
     };
     std::unordered_map<std::string_view, FormLookup> lookups;
     std::vector<const FormLookup *> perForm;
@@ -101,7 +129,7 @@ std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusT
         auto [it, added] = lookups.try_emplace(form);
         if (added) it->second = {grid.intern(form), index.find(lowerCp1252(form), mode)};
         perForm.push_back(&it->second);
-        rowsNeeded += it->second.analyses ? it->second.analyses->size() : 1;
+        rowsNeeded += it->second.analyses ? it->second.analyses->count : 1;
     }
 
     // The grid grows by one row whenever the lookup moves on while the next row to fill is one
@@ -131,14 +159,14 @@ std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusT
             ++row;
             continue;
         }
-        const bool homograph = lookup->analyses->size() > 1;
-        for (const std::uint32_t i : *lookup->analyses) {
+        const bool homograph = lookup->analyses->count > 1;
+        for (std::uint32_t i = lookup->analyses->first; i != kNoEntry; i = index.next(i)) {
             auto &texts = entryTexts[i];
             if (texts[0] == kUnset) {
                 const ThesaurusEntry &entry = table[i];
-                texts = {grid.intern(entry.lemma), grid.intern(entry.translation),
-                         grid.intern(entry.category), grid.intern(entry.caseGenderNumber),
-                         grid.intern(entry.moodTenseVoice)};
+                texts = {grid.intern(entry.lemma()), grid.intern(entry.translation()),
+                         grid.intern(entry.category()), grid.intern(entry.caseGenderNumber()),
+                         grid.intern(entry.moodTenseVoice())};
             }
             writeForm(*lookup);
             for (std::size_t column = kLemma; column <= kMoodTenseVoice; ++column) {

@@ -54,6 +54,10 @@ public:
     // Fast path for filling many cells with the same texts: intern a text once, then set it by id.
     TextId intern(std::string_view text);
     void setTextId(std::size_t row, std::size_t column, TextId id) { cell(row, column).text = id; }
+    // Equal texts have equal ids, so work on a cell's text can be done once per id.
+    TextId textId(std::size_t row, std::size_t column) const { return cell(row, column).text; }
+    const std::string &textOf(TextId id) const { return m_texts[id]; }
+    std::size_t distinctTextCount() const { return m_texts.size(); }
 
     // Copies text, colour, bold flag and alignment of one cell to another.
     void copyCell(std::size_t fromRow, std::size_t fromColumn, std::size_t toRow, std::size_t toColumn) {

@@ -61,8 +61,12 @@ std::string RecordFile::read(std::int64_t n) const {
 
 std::string RecordFile::readWholeRecords() const {
     std::string bytes(static_cast<std::size_t>(count()) * m_recordLength, ' ');
-    if (!bytes.empty()) readAt(0, bytes.data(), bytes.size());
+    readWholeRecordsInto(bytes.data(), static_cast<std::size_t>(count()));
     return bytes;
+}
+
+void RecordFile::readWholeRecordsInto(char *out, std::size_t count) const {
+    if (count > 0) readAt(0, out, count * m_recordLength);
 }
 
 void RecordFile::write(std::int64_t n, std::string_view record) {

@@ -32,6 +32,8 @@ public:
     std::string read(std::int64_t n) const;
     // Records 1 to count() back to back, in one read.
     std::string readWholeRecords() const;
+    // Reads records 1 to `count` (at most count()) into `out`.
+    void readWholeRecordsInto(char *out, std::size_t count) const;
     // Writes record n (1 <= n <= count() + 1; n = count() + 1 extends the file).
     void write(std::int64_t n, std::string_view record);
 

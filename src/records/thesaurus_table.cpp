@@ -1,5 +1,7 @@
 #include "records/thesaurus_table.h"
 
+#include <algorithm>
+
 #include "records/file_error.h"
 #include "records/fixed_text.h"
 
@@ -7,60 +9,73 @@ namespace orbalis {
 
 using namespace thesaurus_format;
 
-namespace {
+ThesaurusEntry::ThesaurusEntry(const char *record, EntryTrim trim, bool sentinel)
+    : m_record(record),
+      m_formLength(
+          static_cast<std::uint8_t>(trimRight(std::string_view(record + kFormOffset, kFormWidth)).size())),
+      m_trimAll(trim == EntryTrim::AllColumns),
+      m_sentinel(sentinel) {}
 
-std::string_view column(std::string_view record, std::size_t offset, std::size_t width, bool trim) {
-    const auto text = record.substr(offset, width);
-    return trim ? trimRight(text) : text;
+std::string_view ThesaurusEntry::column(std::size_t offset, std::size_t width) const {
+    const std::string_view text(m_record + offset, width);
+    return m_trimAll ? trimRight(text) : text;
 }
 
-ThesaurusEntry entryOf(std::string_view record, EntryTrim trim) {
-    const bool all = trim == EntryTrim::AllColumns;
-    ThesaurusEntry entry;
-    entry.recordNo = getInt16(record.data() + kRecordNoOffset);
-    entry.form = column(record, kFormOffset, kFormWidth, true);
-    entry.lemma = column(record, kLemmaOffset, kLemmaWidth, all);
-    entry.translation = column(record, kTranslationOffset, kTranslationWidth, all);
-    entry.category = column(record, kCategoryOffset, kCategoryWidth, all);
-    entry.caseGenderNumber = column(record, kCaseGenderNumberOffset, kCaseGenderNumberWidth, all);
-    entry.moodTenseVoice = column(record, kMoodTenseVoiceOffset, kMoodTenseVoiceWidth, all);
-    return entry;
+std::int32_t ThesaurusEntry::recordNo() const {
+    return getInt16(m_record + kRecordNoOffset);
 }
 
-}  // namespace
+char *ThesaurusTable::allocate(std::size_t bytes) {
+    m_storage.push_back(std::make_unique_for_overwrite<char[]>(bytes));
+    return m_storage.back().get();
+}
 
-ThesaurusTable ThesaurusTable::fromRecords(std::string wholeRecords, EntryTrim trim) {
-    ThesaurusTable table;
-    const std::string_view bytes = table.keep(std::move(wholeRecords));
-    const std::size_t count = bytes.size() / kRecordLength;
-    table.m_entries.reserve(count);
+void ThesaurusTable::addEntries(const char *records, std::size_t count, EntryTrim trim) {
+    m_entries.reserve(m_entries.size() + count);
     for (std::size_t i = 0; i < count; ++i)
-        table.m_entries.push_back(entryOf(bytes.substr(i * kRecordLength, kRecordLength), trim));
+        m_entries.push_back(ThesaurusEntry(records + i * kRecordLength, trim, false));
+}
+
+ThesaurusTable ThesaurusTable::fromFile(const RecordFile &file, EntryTrim trim) {
+    ThesaurusTable table;
+    const auto count = static_cast<std::size_t>(file.count());
+    char *records = table.allocate(count * kRecordLength);
+    file.readWholeRecordsInto(records, count);
+    table.addEntries(records, count, trim);
     return table;
 }
 
-std::string_view ThesaurusTable::keep(std::string text) {
-    m_storage.push_back(std::make_unique<std::string>(std::move(text)));
-    return *m_storage.back();
+ThesaurusTable ThesaurusTable::fromRecords(std::string_view wholeRecords, EntryTrim trim) {
+    ThesaurusTable table;
+    const std::size_t count = wholeRecords.size() / kRecordLength;
+    char *records = table.allocate(count * kRecordLength);
+    std::copy_n(wholeRecords.data(), count * kRecordLength, records);
+    table.addEntries(records, count, trim);
+    return table;
 }
 
 void ThesaurusTable::append(const ThesaurusRecord &record, EntryTrim trim) {
-    m_entries.push_back(entryOf(keep(encodeThesaurusRecord(record)), trim));
+    const std::string bytes = encodeThesaurusRecord(record);
+    char *copy = allocate(kRecordLength);
+    std::copy_n(bytes.data(), kRecordLength, copy);
+    m_entries.push_back(ThesaurusEntry(copy, trim, false));
 }
 
 void ThesaurusTable::appendSentinels() {
-    for (std::int32_t recordNo : {1, 2}) {
-        ThesaurusEntry entry;
-        entry.form = entry.lemma = entry.translation = entry.category = entry.caseGenderNumber =
-            entry.moodTenseVoice = kSentinelText;
-        entry.recordNo = recordNo;
-        entry.sentinel = true;
-        m_entries.push_back(entry);
+    for (const std::int16_t recordNo : {1, 2}) {
+        ThesaurusRecord record;
+        record.recordNo = recordNo;
+        const std::string text(kSentinelText);
+        record.fields = {text, text, text, text, text, text};
+        const std::string bytes = encodeThesaurusRecord(record);
+        char *copy = allocate(kRecordLength);
+        std::copy_n(bytes.data(), kRecordLength, copy);
+        m_entries.push_back(ThesaurusEntry(copy, EntryTrim::AllColumns, true));
     }
 }
 
 std::string recordNoText(const ThesaurusEntry &entry) {
-    return std::to_string(entry.recordNo);
+    return std::to_string(entry.recordNo());
 }
 
 std::int64_t countThesaurusRecords(const std::string &path) {
@@ -82,12 +97,12 @@ ThesaurusTable loadWorkspaceTable(const std::string &path, WhenMissing whenMissi
         table.appendSentinels();
         return table;
     }
-    return ThesaurusTable::fromRecords(file.readWholeRecords(), EntryTrim::FormOnly);
+    return ThesaurusTable::fromFile(file, EntryTrim::FormOnly);
 }
 
 ThesaurusTable loadThesaurusTable(const std::string &path, EntryTrim trim, WhenMissing whenMissing) {
     const RecordFile file(path, kRecordLength, whenMissing);
-    return ThesaurusTable::fromRecords(file.readWholeRecords(), trim);
+    return ThesaurusTable::fromFile(file, trim);
 }
 
 ThesaurusRecord appendThesaurusRecord(const std::string &path, const AnalysisFields &fields) {

@@ -18,22 +18,44 @@ namespace orbalis {
 // Fills the two entries that stand for an empty thesaurus file in a workspace's table.
 inline constexpr std::string_view kSentinelText = "zzzzzzz";
 
-// One record's texts. The views point into storage owned by the table.
-struct ThesaurusEntry {
-    std::string_view form;  // trailing spaces removed
-    std::string_view lemma;
-    std::string_view translation;
-    std::string_view category;
-    std::string_view caseGenderNumber;
-    std::string_view moodTenseVoice;
-    std::int32_t recordNo = 0;  // RecordNo as stored
-    // Stands in for an empty file; exists only in memory and matches no form.
-    bool sentinel = false;
-};
-
 // Which columns lose their trailing spaces when a record becomes an entry: the form only (the
 // other columns keep their field width), or every column.
 enum class EntryTrim { FormOnly, AllColumns };
+
+// One record's texts, read from the record's bytes, which the table owns. Columns other than
+// the form keep their padding unless the table was loaded with EntryTrim::AllColumns.
+class ThesaurusEntry {
+public:
+    std::string_view form() const { return {m_record + thesaurus_format::kFormOffset, m_formLength}; }
+    std::string_view lemma() const {
+        return column(thesaurus_format::kLemmaOffset, thesaurus_format::kLemmaWidth);
+    }
+    std::string_view translation() const {
+        return column(thesaurus_format::kTranslationOffset, thesaurus_format::kTranslationWidth);
+    }
+    std::string_view category() const {
+        return column(thesaurus_format::kCategoryOffset, thesaurus_format::kCategoryWidth);
+    }
+    std::string_view caseGenderNumber() const {
+        return column(thesaurus_format::kCaseGenderNumberOffset, thesaurus_format::kCaseGenderNumberWidth);
+    }
+    std::string_view moodTenseVoice() const {
+        return column(thesaurus_format::kMoodTenseVoiceOffset, thesaurus_format::kMoodTenseVoiceWidth);
+    }
+    std::int32_t recordNo() const;  // RecordNo as stored
+    // Stands in for an empty file; exists only in memory and matches no form.
+    bool sentinel() const { return m_sentinel; }
+
+private:
+    friend class ThesaurusTable;
+    ThesaurusEntry(const char *record, EntryTrim trim, bool sentinel);
+    std::string_view column(std::size_t offset, std::size_t width) const;
+
+    const char *m_record;
+    std::uint8_t m_formLength;
+    bool m_trimAll;
+    bool m_sentinel;
+};
 
 class ThesaurusTable {
 public:
@@ -43,8 +65,10 @@ public:
     ThesaurusTable(const ThesaurusTable &) = delete;
     ThesaurusTable &operator=(const ThesaurusTable &) = delete;
 
-    // Builds the entries of `wholeRecords` (records back to back, as read from a file).
-    static ThesaurusTable fromRecords(std::string wholeRecords, EntryTrim trim);
+    // Every whole record of `file`, read in one go.
+    static ThesaurusTable fromFile(const RecordFile &file, EntryTrim trim);
+    // The entries of `wholeRecords` (records back to back), copied.
+    static ThesaurusTable fromRecords(std::string_view wholeRecords, EntryTrim trim);
 
     std::size_t size() const { return m_entries.size(); }
     bool empty() const { return m_entries.empty(); }
@@ -52,15 +76,16 @@ public:
     auto begin() const { return m_entries.begin(); }
     auto end() const { return m_entries.end(); }
 
-    // Appends an entry holding copies of the record's texts (form trimmed as `trim` says).
+    // Appends an entry holding a copy of the record (form trimmed as `trim` says).
     void append(const ThesaurusRecord &record, EntryTrim trim);
     void appendSentinels();
 
 private:
-    std::string_view keep(std::string text);
+    char *allocate(std::size_t bytes);
+    void addEntries(const char *records, std::size_t count, EntryTrim trim);
 
-    // Each block is allocated on its own, so the entries' views survive moves of the table.
-    std::vector<std::unique_ptr<std::string>> m_storage;
+    // Each block is allocated on its own, so the entries' pointers survive moves of the table.
+    std::vector<std::unique_ptr<char[]>> m_storage;
     std::vector<ThesaurusEntry> m_entries;
 };
 

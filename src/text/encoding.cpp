@@ -107,6 +107,11 @@ bool isValidUtf8(std::string_view bytes) {
 std::string cp1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size() + text.size() / 8);
+    appendCp1252AsUtf8(out, text);
+    return out;
+}
+
+void appendCp1252AsUtf8(std::string &out, std::string_view text) {
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte < 0x80)
@@ -114,7 +119,6 @@ std::string cp1252ToUtf8(std::string_view text) {
         else
             appendUtf8(out, toUnicode(byte));
     }
-    return out;
 }
 
 std::string utf8ToCp1252(std::string_view utf8, char replacement) {

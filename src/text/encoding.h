@@ -18,6 +18,7 @@ bool isValidUtf8(std::string_view bytes);
 // Converts Windows-1252 text to UTF-8. The five bytes that Windows-1252 leaves undefined map to
 // the C1 control characters of the same number, so the conversion can be undone.
 std::string cp1252ToUtf8(std::string_view text);
+void appendCp1252AsUtf8(std::string &out, std::string_view text);
 
 // Converts valid UTF-8 to Windows-1252; a character with no Windows-1252 code becomes
 // `replacement`. A byte-order mark at the very start is dropped.

@@ -46,8 +46,8 @@ void ThesaurusBrowser::beginListing(std::string_view noHitMessage) {
 
 void ThesaurusBrowser::addHit(std::size_t i) {
     const ThesaurusEntry &entry = m_table[i];
-    m_listing.addHit({entry.form, entry.lemma, entry.translation, entry.category, entry.caseGenderNumber,
-                      entry.moodTenseVoice});
+    m_listing.addHit({entry.form(), entry.lemma(), entry.translation(), entry.category(), entry.caseGenderNumber(),
+                      entry.moodTenseVoice()});
     m_hits.push_back(i);
     if (m_kind == BrowserKind::Other) m_resultIndex.push_back(recordNoText(entry));
 }
@@ -56,7 +56,7 @@ void ThesaurusBrowser::searchForm(std::string_view query) {
     const std::string wanted = lowerCp1252(query);
     beginListing(kNoFormMessage);
     for (std::size_t i = 0; i < m_table.size(); ++i)
-        if (m_table[i].form.size() == wanted.size() && lowerCp1252(m_table[i].form) == wanted) addHit(i);
+        if (m_table[i].form().size() == wanted.size() && lowerCp1252(m_table[i].form()) == wanted) addHit(i);
     m_listing.end();
 }
 
@@ -64,8 +64,8 @@ void ThesaurusBrowser::filterByLetter(char letter) {
     const auto wanted = static_cast<unsigned char>(lowerCp1252(letter));
     beginListing(kNoLetterMessage);
     for (std::size_t i = 0; i < m_table.size(); ++i) {
-        const auto initial = static_cast<unsigned char>(lowerInitial(m_table[i].form));
-        if (m_table[i].form.empty()) continue;
+        const auto initial = static_cast<unsigned char>(lowerInitial(m_table[i].form()));
+        if (m_table[i].form().empty()) continue;
         if (initial == wanted) addHit(i);
         if (m_kind == BrowserKind::BuiltIn && initial > wanted) break;
     }

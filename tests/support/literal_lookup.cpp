@@ -29,9 +29,9 @@ std::size_t literalFillAnalysisGrid(Grid &grid, const FormList &forms, const The
         for (std::size_t j = 0; j <= table.size() && !stopped; ++j) {
             if (nextRow == grid.rowCount()) grid.appendRow();
             const bool isFinalStep = j == table.size();
-            const std::string entryForm = isFinalStep ? std::string() : lowerCp1252(table[j].form);
+            const std::string entryForm = isFinalStep ? std::string() : lowerCp1252(table[j].form());
             // A sentinel entry of an empty thesaurus stands in no analysis.
-            const bool equal = !isFinalStep && !table[j].sentinel && entryForm == wanted;
+            const bool equal = !isFinalStep && !table[j].sentinel() && entryForm == wanted;
             if (equal) {
                 if (!pending) {
                     const std::size_t current = grid.currentRow();
@@ -46,11 +46,11 @@ std::size_t literalFillAnalysisGrid(Grid &grid, const FormList &forms, const The
                 grid.setText(nextRow, kForm, form);
                 grid.setBold(nextRow, kForm, true);
                 grid.setColour(nextRow, kForm, TextColour::DarkBlue);
-                grid.setText(nextRow, kLemma, entry.lemma);
-                grid.setText(nextRow, kTranslation, entry.translation);
-                grid.setText(nextRow, kCategory, entry.category);
-                grid.setText(nextRow, kCaseGenderNumber, entry.caseGenderNumber);
-                grid.setText(nextRow, kMoodTenseVoice, entry.moodTenseVoice);
+                grid.setText(nextRow, kLemma, entry.lemma());
+                grid.setText(nextRow, kTranslation, entry.translation());
+                grid.setText(nextRow, kCategory, entry.category());
+                grid.setText(nextRow, kCaseGenderNumber, entry.caseGenderNumber());
+                grid.setText(nextRow, kMoodTenseVoice, entry.moodTenseVoice());
                 grid.setCurrentCell(nextRow, kMoodTenseVoice);
                 ++nextRow;
                 pending = false;

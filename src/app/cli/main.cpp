@@ -128,20 +128,40 @@ private:
 // Buffered standard output of UTF-8 records.
 class Output {
 public:
-    ~Output() { flush(); }
+    // What is left is written by flush(); a destructor must not throw, so a failure it meets is
+    // caught again when main() flushes standard output.
+    ~Output() {
+        try {
+            flush();
+        } catch (const FileError &) {
+        }
+    }
     void record(std::initializer_list<std::string_view> fields) {
         bool first = true;
         for (const std::string_view field : fields) {
             if (!first) m_buffer += '\t';
             first = false;
-            m_buffer += cp1252ToUtf8(trimRight(field));
+            appendCp1252AsUtf8(m_buffer, trimRight(field));
         }
-        m_buffer += '\n';
-        if (m_buffer.size() > (1 << 20)) flush();
+        endLine();
+    }
+    // The rows of a grid, seven fields each; every distinct text is converted once.
+    void gridRows(const Grid &grid, std::size_t firstRow, std::size_t endRow) {
+        std::vector<std::string> converted(grid.distinctTextCount());
+        std::vector<bool> done(grid.distinctTextCount());
+        for (std::size_t row = firstRow; row < endRow; ++row) {
+            for (std::size_t column = 0; column < grid.columnCount(); ++column) {
+                const Grid::TextId id = grid.textId(row, column);
+                if (!done[id]) converted[id] = cp1252ToUtf8(trimRight(grid.textOf(id))), done[id] = true;
+                if (column > 0) m_buffer += '\t';
+                m_buffer += converted[id];
+            }
+            endLine();
+        }
     }
     void line(std::string_view cp1252) {
-        m_buffer += cp1252ToUtf8(cp1252);
-        m_buffer += '\n';
+        appendCp1252AsUtf8(m_buffer, cp1252);
+        endLine();
     }
     void flush() {
         if (!m_buffer.empty() && std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout) != m_buffer.size())
@@ -150,6 +170,11 @@ public:
     }
 
 private:
+    void endLine() {
+        m_buffer += '\n';
+        if (m_buffer.size() > (1 << 20)) flush();
+    }
+
     std::string m_buffer;
 };
 
@@ -170,15 +195,6 @@ char letterArgument(const std::string &utf8) {
     return letter[0];
 }
 
-void printGridRows(Output &out, const Grid &grid, std::size_t firstRow, std::size_t endRow) {
-    for (std::size_t row = firstRow; row < endRow; ++row) {
-        using namespace analysis_columns;
-        out.record({grid.text(row, kForm), grid.text(row, kLemma), grid.text(row, kTranslation),
-                    grid.text(row, kCategory), grid.text(row, kCaseGenderNumber),
-                    grid.text(row, kMoodTenseVoice), grid.text(row, kIndicator)});
-    }
-}
-
 int analyse(int argc, char **argv) {
     const Arguments args(argc, argv, {"--sorted"}, {"--thesaurus", "--save"});
     const std::string &textPath = args.positional(1, 0);
@@ -194,7 +210,7 @@ int analyse(int argc, char **argv) {
         saveAnalysisFile(workspace.grid, prompter);
     }
     Output out;
-    printGridRows(out, workspace.grid, 1, workspace.grid.rowCount());
+    out.gridRows(workspace.grid, 1, workspace.grid.rowCount());
     return 0;
 }
 
@@ -202,8 +218,8 @@ void printThesaurusHits(const ThesaurusBrowser &browser) {
     Output out;
     for (const std::size_t i : browser.hitEntries()) {
         const ThesaurusEntry &entry = browser.table()[i];
-        out.record({recordNoText(entry), entry.form, entry.lemma, entry.translation, entry.category,
-                    entry.caseGenderNumber, entry.moodTenseVoice});
+        out.record({recordNoText(entry), entry.form(), entry.lemma(), entry.translation(), entry.category(),
+                    entry.caseGenderNumber(), entry.moodTenseVoice()});
     }
 }
 
@@ -296,7 +312,10 @@ int run(int argc, char **argv) {
 int main(int argc, char **argv) {
     using namespace orbalis::cli;
     try {
-        return run(argc, argv);
+        const int status = run(argc, argv);
+        if (std::fflush(stdout) != 0 || std::ferror(stdout))
+            throw orbalis::FileError("standard output", std::strerror(errno));
+        return status;
     } catch (const UsageError &error) {
         std::fprintf(stderr, "orbalis-cli: %s (see orbalis-cli --help)\n", error.what());
         return 2;

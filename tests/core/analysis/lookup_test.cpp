@@ -192,7 +192,7 @@ std::string randomText(std::mt19937 &random, const ThesaurusTable &table) {
                                 : "\xe6"
                                   "b";
         if (random() % 2 && !table.empty()) {
-            form = std::string(table[random() % table.size()].form);
+            form = std::string(table[random() % table.size()].form());
             for (char &c : form)
                 if (random() % 2) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         }
@@ -217,8 +217,8 @@ ThesaurusTable randomTable(std::mt19937 &random) {
         ThesaurusTable grown = emptyFileTable();
         for (const ThesaurusEntry &entry : table) {
             ThesaurusRecord record;
-            record.fields.form = std::string(entry.form);
-            record.fields.lemma = std::string(entry.lemma);
+            record.fields.form = std::string(entry.form());
+            record.fields.lemma = std::string(entry.lemma());
             grown.append(record, EntryTrim::FormOnly);
         }
         return grown;

@@ -31,9 +31,9 @@ TEST(DefaultData, BuiltInThesaurusIsSortedAndNumbered) {
     const ThesaurusTable table = loadThesaurusTable(kBuiltIn);
     ASSERT_GE(table.size(), 400u);
     for (std::size_t i = 0; i < table.size(); ++i) {
-        EXPECT_EQ(table[i].recordNo, static_cast<std::int32_t>(i + 1));
+        EXPECT_EQ(table[i].recordNo(), static_cast<std::int32_t>(i + 1));
         if (i > 0) {
-            EXPECT_LE(lowerCp1252(table[i - 1].form), lowerCp1252(table[i].form)) << "entry " << i;
+            EXPECT_LE(lowerCp1252(table[i - 1].form()), lowerCp1252(table[i].form())) << "entry " << i;
         }
     }
     const auto lexicon = loadLexicon(kLexicon);

@@ -101,9 +101,9 @@ TEST_F(ThesaurusFile, EmptyFileLoadsAsTwoSentinelsAndStaysEmpty) {
     const ThesaurusTable table = loadWorkspaceTable(path);
     ASSERT_EQ(table.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) {
-        EXPECT_TRUE(table[i].sentinel);
-        EXPECT_EQ(table[i].form, "zzzzzzz");
-        EXPECT_EQ(table[i].moodTenseVoice, "zzzzzzz");
+        EXPECT_TRUE(table[i].sentinel());
+        EXPECT_EQ(table[i].form(), "zzzzzzz");
+        EXPECT_EQ(table[i].moodTenseVoice(), "zzzzzzz");
         EXPECT_EQ(recordNoText(table[i]), std::to_string(i + 1));
     }
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
@@ -125,13 +125,13 @@ TEST_F(ThesaurusFile, FileShorterThanOneRecordHoldsNoEntry) {
 TEST_F(ThesaurusFile, TableTrimsTheFormOnlyUnlessAskedForEveryColumn) {
     writeBytes(path, recordsOf({"amo", "Roma"}));
     const ThesaurusTable table = loadWorkspaceTable(path);
-    EXPECT_EQ(table[0].form, "amo");
-    EXPECT_EQ(table[0].lemma, "lemma" + std::string(45, ' '));
-    EXPECT_EQ(table[1].category.size(), 7u);
+    EXPECT_EQ(table[0].form(), "amo");
+    EXPECT_EQ(table[0].lemma(), "lemma" + std::string(45, ' '));
+    EXPECT_EQ(table[1].category().size(), 7u);
     EXPECT_EQ(recordNoText(table[1]), "2");
     const ThesaurusTable trimmed = loadThesaurusTable(path, EntryTrim::AllColumns);
-    EXPECT_EQ(trimmed[0].lemma, "lemma");
-    EXPECT_EQ(trimmed[1].caseGenderNumber, "nom. f. sg.");
+    EXPECT_EQ(trimmed[0].lemma(), "lemma");
+    EXPECT_EQ(trimmed[1].caseGenderNumber(), "nom. f. sg.");
 }
 
 TEST_F(ThesaurusFile, AppendWritesTheNextRecordNumberAndUnderscoresForEmptyValues) {
@@ -155,8 +155,9 @@ TEST_F(ThesaurusFile, AppendOverwritesAPartialRecordSoNumbersMatchPositions) {
     EXPECT_EQ(appendThesaurusRecord(path, {"c", "c", "c", "c", "c", "c"}).recordNo, 3);
     const std::string bytes = readBytes(path);
     ASSERT_EQ(bytes.size(), 3u * 216);
-    EXPECT_EQ(loadWorkspaceTable(path)[2].form, "c");
-    EXPECT_EQ(loadWorkspaceTable(path)[2].recordNo, 3);
+    const ThesaurusTable table = loadWorkspaceTable(path);
+    EXPECT_EQ(table[2].form(), "c");
+    EXPECT_EQ(table[2].recordNo(), 3);
 }
 
 TEST_F(ThesaurusFile, AppendRefusesToPassTheLargestRecordNumber) {
