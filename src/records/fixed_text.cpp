@@ -24,8 +24,15 @@ std::int16_t getInt16(const char *in) {
 }
 
 std::string_view trimRight(std::string_view text) {
-    const auto end = text.find_last_not_of(' ');
-    return end == std::string_view::npos ? std::string_view{} : text.substr(0, end + 1);
+    // Fields are mostly padding: skip eight spaces at a time before looking at single bytes.
+    constexpr std::uint64_t kEightSpaces = 0x2020202020202020u;
+    std::size_t end = text.size();
+    for (std::uint64_t word; end >= 8; end -= 8) {
+        std::memcpy(&word, text.data() + end - 8, 8);
+        if (word != kEightSpaces) break;
+    }
+    while (end > 0 && text[end - 1] == ' ') --end;
+    return text.substr(0, end);
 }
 
 std::string_view trimLeft(std::string_view text) {
