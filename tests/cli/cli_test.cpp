@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <random>
 #include <sstream>
 
 #include "temp_dir.h"
@@ -201,6 +202,24 @@ TEST_F(Cli, ErrorsAreOneLineWithTheirExitCode) {
     for (const char *command :
          {"analyse", "search", "letter", "lexicon-search", "lexicon-letter", "report", "create"})
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
+}
+
+TEST_F(Cli, AnyBytesAreReadAsRecordsWithoutHarm) {
+    std::mt19937 random(11);
+    for (const std::size_t size : {1u, 217u, 218u * 3 + 5, 323u * 2 + 1, 4000u}) {
+        std::string junk(size, '\0');
+        for (char &c : junk) c = static_cast<char>(random());
+        const std::string path = text("junk.dat", junk);
+        for (const auto &args : std::vector<std::vector<std::string>>{{"report", path},
+                                                                       {"search", path, "a"},
+                                                                       {"letter", path, "a", "--sorted"},
+                                                                       {"lexicon-search", "", "--lexicon", path},
+                                                                       {"analyse", path, "--thesaurus", path}}) {
+            const CliRun run = cli(args);
+            EXPECT_EQ(run.status, 0) << args[0] << " on " << size << " bytes: " << run.err;
+        }
+        EXPECT_EQ(readBytes(path), junk);
+    }
 }
 
 TEST_F(Cli, BadSourceNamesTheLine) {

@@ -274,7 +274,9 @@ int create(int argc, char **argv) {
     CliPrompter prompter(path);
     prompter.refuseUnanswered("File esiste", path + ": the file exists already; it is not replaced");
     prompter.answer("Crea un nuovo Thesaurus", args.flag("--import"));
-    createNewThesaurus(prompter, builtInThesaurusPath());
+    const std::string builtIn = builtInThesaurusPath();
+    if (args.flag("--import")) existing(builtIn);
+    createNewThesaurus(prompter, builtIn);
     return 0;
 }
 
