@@ -1,8 +1,7 @@
-// The coding system's vocabulary: labels, the descriptor's joining rule and the field widths.
+// The coding system's vocabulary: labels, the descriptor's joining rule, the stored é.
 #include <gtest/gtest.h>
 
 #include "records/coding_system.h"
-#include "records/thesaurus_record.h"
 
 namespace orbalis::coding {
 namespace {
@@ -16,18 +15,6 @@ TEST(CodingSystem, LabelsAndDescriptors) {
     EXPECT_EQ(caseGenderNumber("", "", "1 ", "pl."), "1 pl.");
     EXPECT_EQ(caseGenderNumber("nom. ", "", "", ""), "nom. ");
     EXPECT_EQ(caseGenderNumber("", "", "", ""), "");
-}
-
-TEST(CodingSystem, EveryValueFitsItsField) {
-    for (const Code &code : categories()) EXPECT_LE(code.token.size(), thesaurus_format::kCategoryWidth);
-    std::size_t longest = 0;
-    for (const Code &c : cases())
-        for (const Code &g : genders())
-            for (const Code &p : persons())
-                for (const Code &n : numbers())
-                    longest = std::max(longest, caseGenderNumber(c.token, g.token, p.token, n.token).size());
-    EXPECT_EQ(longest, 14u);  // "gén. nt. 3 pl."
-    EXPECT_LE(longest, thesaurus_format::kCaseGenderNumberWidth);
 }
 
 TEST(CodingSystem, FrenchAbbreviationsHoldTheWindowsE) {

@@ -78,17 +78,5 @@ TEST_F(NewThesaurus, CancelledDialogCreatesNothing) {
     EXPECT_FALSE(std::filesystem::exists(path));
 }
 
-TEST_F(NewThesaurus, ChoosingAnExistingOrTheBuiltInThesaurus) {
-    ScriptedPrompter prompter;
-    prompter.expectFile(FileRole::Open, dir.path("senza-estensione"))
-        .expectFile(FileRole::Open, std::nullopt);
-    const auto opened = openExistingThesaurus(prompter);
-    ASSERT_TRUE(opened);
-    EXPECT_EQ(opened->path, dir.path("senza-estensione"));
-    EXPECT_EQ(opened->kind, ThesaurusKind::User);
-    EXPECT_FALSE(openExistingThesaurus(prompter));
-    EXPECT_EQ(chooseBuiltInThesaurus(builtIn).kind, ThesaurusKind::BuiltIn);
-}
-
 }  // namespace
 }  // namespace orbalis
