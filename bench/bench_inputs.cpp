@@ -8,10 +8,10 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "records/data_compiler.h"
 #include "records/file_system.h"
 #include "text/encoding.h"
 #include "text/tokenizer.h"
+#include "tools/data_compiler.h"
 
 namespace orbalis::bench {
 

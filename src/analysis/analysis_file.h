@@ -6,12 +6,9 @@
 #include <string_view>
 
 #include "analysis/grid.h"
-#include "records/prompter.h"
+#include "prompts/prompter.h"
 
 namespace orbalis {
-
-// The filter of every file dialog that chooses a thesaurus or an analysis file.
-inline constexpr std::string_view kDatFilter = "Banca dati (*.DAT)|*.DAT";
 
 // Writes rows 1 to rowCount - 1 of `grid` (empty rows included) to `path`, replacing any file
 // there atomically: a failed write leaves the previous file as it was. Throws FileError.

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "analysis/results_listing.h"
-#include "records/prompter.h"
+#include "prompts/prompter.h"
 
 namespace orbalis {
 

@@ -46,8 +46,8 @@ void ThesaurusBrowser::beginListing(std::string_view noHitMessage) {
 
 void ThesaurusBrowser::addHit(std::size_t i) {
     const ThesaurusEntry &entry = m_table[i];
-    m_listing.addHit({entry.form(), entry.lemma(), entry.translation(), entry.category(), entry.caseGenderNumber(),
-                      entry.moodTenseVoice()});
+    m_listing.addHit({entry.form(), entry.lemma(), entry.translation(), entry.category(),
+                      entry.caseGenderNumber(), entry.moodTenseVoice()});
     m_hits.push_back(i);
     if (m_kind == BrowserKind::Other) m_resultIndex.push_back(recordNoText(entry));
 }

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "analysis/results_listing.h"
-#include "records/prompter.h"
+#include "prompts/prompter.h"
 #include "records/record_file.h"
 #include "records/thesaurus_table.h"
 

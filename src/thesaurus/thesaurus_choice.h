@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "records/prompter.h"
+#include "prompts/prompter.h"
 
 namespace orbalis {
 

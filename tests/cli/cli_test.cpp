@@ -210,11 +210,12 @@ TEST_F(Cli, AnyBytesAreReadAsRecordsWithoutHarm) {
         std::string junk(size, '\0');
         for (char &c : junk) c = static_cast<char>(random());
         const std::string path = text("junk.dat", junk);
-        for (const auto &args : std::vector<std::vector<std::string>>{{"report", path},
-                                                                       {"search", path, "a"},
-                                                                       {"letter", path, "a", "--sorted"},
-                                                                       {"lexicon-search", "", "--lexicon", path},
-                                                                       {"analyse", path, "--thesaurus", path}}) {
+        for (const auto &args :
+             std::vector<std::vector<std::string>>{{"report", path},
+                                                   {"search", path, "a"},
+                                                   {"letter", path, "a", "--sorted"},
+                                                   {"lexicon-search", "", "--lexicon", path},
+                                                   {"analyse", path, "--thesaurus", path}}) {
             const CliRun run = cli(args);
             EXPECT_EQ(run.status, 0) << args[0] << " on " << size << " bytes: " << run.err;
         }

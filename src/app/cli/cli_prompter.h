@@ -8,7 +8,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "records/prompter.h"
+#include "prompts/prompter.h"
 
 namespace orbalis::cli {
 

@@ -19,7 +19,6 @@
 #include "cli/cli_prompter.h"
 #include "lexicon/lexicon.h"
 #include "print/grid_report.h"
-#include "records/data_compiler.h"
 #include "records/data_paths.h"
 #include "records/file_error.h"
 #include "records/file_system.h"
@@ -28,6 +27,7 @@
 #include "text/text_file.h"
 #include "thesaurus/thesaurus_browser.h"
 #include "thesaurus/thesaurus_choice.h"
+#include "tools/data_compiler.h"
 
 namespace orbalis::cli {
 namespace {

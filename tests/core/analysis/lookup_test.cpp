@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <random>
 
 #include "analysis/analysis_grid.h"
@@ -238,8 +239,15 @@ void expectSameGrid(const Grid &indexed, const Grid &literal, const std::string 
     ASSERT_EQ(indexed.currentColumn(), literal.currentColumn()) << context;
 }
 
+// A fresh seed per run; ORBALIS_LOOKUP_SEED=N replays the run that printed "seed N".
+unsigned lookupSeed() {
+    if (const char *replay = std::getenv("ORBALIS_LOOKUP_SEED"))
+        return static_cast<unsigned>(std::stoul(replay));
+    return std::random_device{}();
+}
+
 TEST(LookupEquivalence, IndexedLookupMatchesTheLiteralScan) {
-    const unsigned seed = std::random_device{}();
+    const unsigned seed = lookupSeed();
     std::mt19937 random(seed);
     for (int round = 0; round < 4000; ++round) {
         const ThesaurusTable table = randomTable(random);
@@ -249,8 +257,9 @@ TEST(LookupEquivalence, IndexedLookupMatchesTheLiteralScan) {
             Grid literal = freshGrid(forms);
             const std::size_t indexedNext = fillAnalysisGrid(indexed, forms, table, mode);
             const std::size_t literalNext = reference::literalFillAnalysisGrid(literal, forms, table, mode);
-            const std::string context = "seed " + std::to_string(seed) + " round " + std::to_string(round) +
-                                        (mode == LookupMode::Sorted ? " sorted" : " full");
+            const std::string context =
+                "seed " + std::to_string(seed) + " (replay: ORBALIS_LOOKUP_SEED=" + std::to_string(seed) +
+                ") round " + std::to_string(round) + (mode == LookupMode::Sorted ? " sorted" : " full");
             ASSERT_EQ(indexedNext, literalNext) << context;
             expectSameGrid(indexed, literal, context);
             if (HasFatalFailure()) return;

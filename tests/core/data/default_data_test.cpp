@@ -6,10 +6,10 @@
 
 #include "analysis/analysis_grid.h"
 #include "lexicon/lexicon.h"
-#include "records/data_compiler.h"
 #include "temp_dir.h"
 #include "text/encoding.h"
 #include "text/text_file.h"
+#include "tools/data_compiler.h"
 
 namespace orbalis {
 namespace {

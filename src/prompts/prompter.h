@@ -5,11 +5,17 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orbalis {
 
 enum class Icon { None, Information };
 enum class FileRole { Open, Save };
+
+// The filters of the file dialogs, "label|pattern". The desktop application matches the
+// patterns whatever the case of the names, so "caesar.txt" is offered beside "CAESAR.TXT".
+inline constexpr std::string_view kDatFilter = "Banca dati (*.DAT)|*.DAT";   // thesauri and analyses
+inline constexpr std::string_view kTextFilter = "File testo (*.TXT)|*.TXT";  // texts to analyse
 
 class Prompter {
 public:
@@ -20,7 +26,7 @@ public:
     virtual bool askYesNo(const std::string &title, const std::string &text) = 0;
     // A message with the OK button.
     virtual void inform(const std::string &title, const std::string &text, Icon icon) = 0;
-    // A file dialog with one filter entry ("Banca dati (*.DAT)|*.DAT"): the chosen full path
+    // A file dialog with one filter entry (kDatFilter or kTextFilter): the chosen full path
     // (as the file system spells it), or nullopt when the user cancelled.
     virtual std::optional<std::string> chooseFile(FileRole role, const std::string &filter) = 0;
 };

@@ -1,4 +1,4 @@
-#include "records/data_compiler.h"
+#include "tools/data_compiler.h"
 
 #include <algorithm>
 #include <string_view>
@@ -7,8 +7,8 @@
 #include "records/file_system.h"
 #include "records/lexicon_record.h"
 #include "records/thesaurus_record.h"
-#include "records/tsv_source.h"
 #include "text/encoding.h"
+#include "tools/tsv_source.h"
 
 namespace orbalis {
 

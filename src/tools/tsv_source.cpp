@@ -1,4 +1,4 @@
-#include "records/tsv_source.h"
+#include "tools/tsv_source.h"
 
 #include "records/file_error.h"
 #include "text/encoding.h"
