@@ -41,12 +41,20 @@ enum class LookupMode { Sorted, Full };
 // Returns the row after the last row written.
 std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusTable &table, LookupMode mode);
 
-// The state of an analysis workspace that its load builds.
+// A workspace filled by a lookup (frmanalyse) or from an analysis file (frmanalyse02).
+enum class WorkspaceKind { Analysis, Reopened };
+
+// The state of an analysis workspace: what its load builds, and what editing keeps.
 struct AnalysisWorkspace {
+    WorkspaceKind kind = WorkspaceKind::Analysis;
     Grid grid = makeAnalysisGrid();
     FormList forms;
     ThesaurusTable table;
     std::size_t nextRow = 1;
+    std::size_t selectedRow = 0;  // the data row last selected; 0 = none
+    // The re-opened workspace's thesaurus for additions, chosen on the first use of Check1.
+    bool thesaurusChosen = false;
+    std::string additionsPath;
 };
 
 // The load of the analysis workspace: header, forms of `text`, the thesaurus at `thesaurusPath`
