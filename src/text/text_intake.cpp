@@ -1,0 +1,18 @@
+#include "text/text_intake.h"
+
+#include "records/file_system.h"
+#include "text/encoding.h"
+#include "text/text_file.h"
+
+namespace orbalis {
+
+std::optional<std::string> readTextWithConsent(const std::string &path, Prompter &prompter) {
+    const std::string bytes = readWholeFile(path);
+    // The limit is on the file's bytes, before any decoding.
+    if (bytes.size() > kTextLimitBytes &&
+        !prompter.askYesNo(std::string(kTextSizeTitle), std::string(kTextSizeQuestion)))
+        return std::nullopt;
+    return decodeInputText(bytes);
+}
+
+}  // namespace orbalis

@@ -1,0 +1,26 @@
+// Loading a text into the main window: the file is read whole, and a text above the size limit
+// is taken only when the user agrees.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "prompts/prompter.h"
+
+namespace orbalis {
+
+inline constexpr std::string_view kTextSizeTitle = "Le dimensioni del file";
+// The question asked before a text above kTextLimitBytes is taken (Windows-1252, its line
+// breaks exactly as the user has always seen them, LF CR pairs included).
+inline constexpr std::string_view kTextSizeQuestion =
+    "Attenzione!\r\nIl testo\r\nsupera il limite massimo permesso dall'applicazione (64kb = circa 500 "
+    "linee di testo).\r\nIn caso di esecuzione del comando,\r\nle analisi verrano condotte solamente "
+    "sulle prime 500 linee di testo.\n\r\r\nEsecuzione del comando?\n\r";
+
+// The text of the file at `path` (see loadTextFile), or nullopt when the file is larger than
+// kTextLimitBytes bytes and the user answered No to the size question. An accepted large text
+// is taken whole. Throws FileError when the file cannot be read.
+std::optional<std::string> readTextWithConsent(const std::string &path, Prompter &prompter);
+
+}  // namespace orbalis

@@ -1,0 +1,172 @@
+#include "ui/Morphologique.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "prompts/prompter.h"
+#include "text/text_intake.h"
+#include "ui/busy_cursor.h"
+#include "ui/command_guard.h"
+#include "ui/desktop.h"
+#include "ui/frmAbout.h"
+#include "ui/text_codec.h"
+#include "ui/title_banner.h"
+
+namespace orbalis::ui {
+
+namespace {
+
+const QString kNoTextPrompt = QStringLiteral("Carica un file con il comando Aprire");
+
+QAction *addEntry(QMenu *menu, const char *name, const QString &caption) {
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    return action;
+}
+
+}  // namespace
+
+Morphologique::Morphologique(Desktop &desktop, QWidget *parent) : QMainWindow(parent), m_desktop(desktop) {
+    setObjectName(QStringLiteral("Morphologique"));
+    setWindowTitle(QStringLiteral("Orbalis - Analisi morfologica"));
+    setAccessibleName(windowTitle());
+    setBackground(this, kLightYellow);
+
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(new TitleBanner(central));
+
+    Frame1 = new QGroupBox(QStringLiteral("Testo"), central);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setAccessibleName(QStringLiteral("Testo"));
+    QFont frameFont(QStringLiteral("Verdana"));
+    frameFont.setStyleHint(QFont::SansSerif);
+    Frame1->setFont(frameFont);
+    setBackground(Frame1, kLightYellow);
+    auto *frameLayout = new QVBoxLayout(Frame1);
+
+    lblFichier = new QLabel(kNoTextPrompt, Frame1);
+    lblFichier->setObjectName(QStringLiteral("lblFichier"));
+    lblFichier->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    frameLayout->addWidget(lblFichier);
+
+    txtfichier = new QPlainTextEdit(Frame1);
+    txtfichier->setObjectName(QStringLiteral("txtfichier"));
+    txtfichier->setAccessibleName(QStringLiteral("Testo"));
+    txtfichier->setFont(serifFont(9, false));
+    txtfichier->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // The workspace analyses the text as the file gave it; the box only shows it.
+    txtfichier->setReadOnly(true);
+    frameLayout->addWidget(txtfichier);
+    layout->addWidget(Frame1, 1);
+    setCentralWidget(central);
+
+    buildMenus();
+    resize(760, 560);
+}
+
+void Morphologique::buildMenus() {
+    QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Schedario"));
+    fichier->setObjectName(QStringLiteral("fichier"));
+    ouvrir = addEntry(fichier, "ouvrir", QStringLiteral("&Aprire un testo..."));
+    fermer = addEntry(fichier, "fermer", QStringLiteral("&Chiudi"));
+    fichier->addSeparator();
+    quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
+
+    QMenu *programme = menuBar()->addMenu(QStringLiteral("&Programma"));
+    programme->setObjectName(QStringLiteral("programme"));
+    analyse = addEntry(programme, "analyse", QStringLiteral("&Analisi testuale"));
+    ouvriranalyse = addEntry(programme, "ouvriranalyse", QStringLiteral("&Aprire un'analisi..."));
+    programme->addSeparator();
+    lexique = addEntry(programme, "lexique", QStringLiteral("&Dizionario (Lemme)"));
+    QMenu *thesaurus = programme->addMenu(QStringLiteral("&Thesaurus (Forme)"));
+    thesaurus->setObjectName(QStringLiteral("thesaurus"));
+    thesaurusorbalis = addEntry(thesaurus, "thesaurusorbalis", QStringLiteral("&Orbalis"));
+    thesaurusautre = addEntry(thesaurus, "thesaurusautre", QStringLiteral("&Altro Thesaurus"));
+
+    QMenu *aide = menuBar()->addMenu(QStringLiteral("&Aiuto"));
+    aide->setObjectName(QStringLiteral("aide"));
+    about = addEntry(aide, "about", QStringLiteral("&A proposito"));
+
+    fermer->setEnabled(false);
+    analyse->setEnabled(false);
+
+    connect(ouvrir, &QAction::triggered, this, &Morphologique::loadText);
+    connect(fermer, &QAction::triggered, this, &Morphologique::closeText);
+    connect(quitter, &QAction::triggered, &m_desktop, &Desktop::quit);
+    connect(analyse, &QAction::triggered, this, &Morphologique::openAnalysis);
+    connect(ouvriranalyse, &QAction::triggered, this, &Morphologique::reopenAnalysis);
+    connect(about, &QAction::triggered, this, [this] { m_desktop.showAbout(); });
+    // The lexicon and the two thesaurus browsers open their windows once those exist.
+}
+
+void Morphologique::loadText() {
+    runCommand(m_desktop.prompter(), [this] {
+        const auto path = m_desktop.prompter().chooseFile(FileRole::Open, std::string(kTextFilter));
+        if (path) loadTextFrom(*path);
+    });
+}
+
+void Morphologique::loadTextFrom(const std::string &path) {
+    BusyCursor busy;
+    const bool read = runCommand(m_desktop.prompter(), [&] {
+        auto text = readTextWithConsent(path, m_desktop.prompter());
+        if (text) {
+            showText(path, std::move(*text));
+        } else {
+            // Refused: no text, the menus as they were.
+            m_text.clear();
+            txtfichier->clear();
+        }
+    });
+    if (!read) {
+        m_text.clear();
+        txtfichier->clear();
+    }
+}
+
+void Morphologique::showText(const std::string &path, std::string text) {
+    m_text = std::move(text);
+    m_textPath = path;
+    // Shown with the platform's line breaks; the text itself stays as the file had it.
+    QString shown = fromCp1252(m_text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    txtfichier->setPlainText(shown);
+    lblFichier->setText(fromLocalPath(path));
+    fermer->setEnabled(true);
+    ouvrir->setEnabled(false);
+    analyse->setEnabled(true);
+}
+
+void Morphologique::closeText() {
+    m_text.clear();
+    m_textPath.clear();
+    txtfichier->clear();
+    lblFichier->setText(kNoTextPrompt);
+    fermer->setEnabled(false);
+    ouvrir->setEnabled(true);
+    analyse->setEnabled(false);
+}
+
+void Morphologique::openAnalysis() {
+    m_desktop.showThesaurusChoix();
+}
+
+void Morphologique::reopenAnalysis() {
+    runCommand(m_desktop.prompter(), [this] {
+        const auto path = m_desktop.prompter().chooseFile(FileRole::Open, std::string(kDatFilter));
+        if (path) m_desktop.showReopenedAnalysis(*path);
+    });
+}
+
+void Morphologique::closeEvent(QCloseEvent *event) {
+    event->accept();
+    m_desktop.quit();
+}
+
+}  // namespace orbalis::ui

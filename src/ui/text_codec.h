@@ -1,0 +1,20 @@
+// The one place where the system's Windows-1252 texts and the file system's path bytes become
+// Qt strings and back.
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+namespace orbalis::ui {
+
+QString fromCp1252(std::string_view text);
+// Characters without a Windows-1252 code become "?".
+std::string toCp1252(const QString &text);
+
+// Paths as the file system spells them (bytes in the locale's encoding, UTF-8 here).
+QString fromLocalPath(const std::string &path);
+std::string toLocalPath(const QString &path);
+
+}  // namespace orbalis::ui
