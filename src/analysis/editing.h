@@ -33,11 +33,11 @@ struct ThesaurusAddition {
 };
 
 enum class ApplyOutcome {
-    NoRowSelected,    // "Seleziona una forma." shown; nothing changed
-    Applied,          // the grid row changed; no thesaurus addition asked for
-    Added,            // the grid row changed and the analysis was appended to the thesaurus
-    AlreadyPresent,   // the grid row changed; "Analisi esistente" shown, nothing appended
-    NoThesaurus,      // the grid row changed; no thesaurus chosen, nothing appended (message shown)
+    NoRowSelected,   // "Seleziona una forma." shown; nothing changed
+    Applied,         // the grid row changed; no thesaurus addition asked for
+    Added,           // the grid row changed and the analysis was appended to the thesaurus
+    AlreadyPresent,  // the grid row changed; "Analisi esistente" shown, nothing appended
+    NoThesaurus,     // the grid row changed; no thesaurus chosen, nothing appended (message shown)
 };
 
 // Applies `fields` to the selected row (columns 0 to 5; the indicator and the colours stay). With

@@ -1,6 +1,6 @@
 // The data directory: where the built-in thesaurus and the lexicon live. $ORBALIS_DATA_DIR when
-// set; otherwise the data folder of the source tree the program was built from, when it still
-// exists; otherwise the installed share directory.
+// set; otherwise, for a program run from its build tree, the data folder of the sources it was
+// built from; otherwise share/orbalis under the program's installation prefix.
 #pragma once
 
 #include <string>

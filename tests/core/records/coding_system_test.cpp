@@ -1,4 +1,4 @@
-// The coding system's vocabulary: labels, the descriptor's joining rule, the stored é.
+// The coding system's labels and the descriptor's joining rule.
 #include <gtest/gtest.h>
 
 #include "records/coding_system.h"
@@ -15,14 +15,6 @@ TEST(CodingSystem, LabelsAndDescriptors) {
     EXPECT_EQ(caseGenderNumber("", "", "1 ", "pl."), "1 pl.");
     EXPECT_EQ(caseGenderNumber("nom. ", "", "", ""), "nom. ");
     EXPECT_EQ(caseGenderNumber("", "", "", ""), "");
-}
-
-TEST(CodingSystem, FrenchAbbreviationsHoldTheWindowsE) {
-    // é is the one byte 0xE9, as stored in the record fields.
-    EXPECT_EQ(cases()[3].token, "g\xe9n. ");
-    EXPECT_EQ(moods()[5].token, "g\xe9r.");
-    EXPECT_EQ(tenses()[0].token, "pr\xe9s.");
-    EXPECT_EQ(voices()[2].token, "d\xe9p.");
 }
 
 }  // namespace

@@ -68,11 +68,6 @@ TEST(ThesaurusRecord, LayoutPutsEveryFieldAtItsOffset) {
     EXPECT_EQ(decodeThesaurusRecord(bytes).fields.form, "g\xe9n" + std::string(27, ' '));
 }
 
-TEST(ThesaurusRecord, LongFormIsCutToThirtyCharacters) {
-    const auto bytes = encodeThesaurusRecord(recordOf(1, std::string(35, 'a')));
-    EXPECT_EQ(decodeThesaurusRecord(bytes).fields.form, std::string(30, 'a'));
-}
-
 TEST(AnalysisRecord, IndicatorFollowsTheThesaurusLayout) {
     AnalysisRecord record{{"Roma", "Roma", "Roma", "N1", "nom. f. sg.", "_"}, "*"};
     const std::string bytes = encodeAnalysisRecord(record);

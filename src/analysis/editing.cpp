@@ -1,0 +1,204 @@
+#include "analysis/editing.h"
+
+#include <array>
+
+#include "analysis/analysis_file.h"
+#include "records/file_error.h"
+#include "records/fixed_text.h"
+#include "records/record_file.h"
+#include "records/thesaurus_table.h"
+#include "text/encoding.h"
+
+namespace orbalis {
+
+using namespace analysis_columns;
+
+namespace {
+
+constexpr std::string_view kAlreadyPresentTitle = "Analisi esistente";
+constexpr std::string_view kAlreadyPresent = "Forma (+Analisi) presenta in Thesaurus";
+constexpr std::string_view kNoThesaurusChosen =
+    "Nessun Thesaurus scelto: la modifica e' stata applicata alla griglia, ma l'analisi non e' stata "
+    "aggiunta a un Thesaurus.";
+
+bool isDataRow(const Grid &grid, std::size_t row) {
+    return row >= 1 && row < grid.rowCount();
+}
+
+AnalysisFields rowFields(const Grid &grid, std::size_t row) {
+    auto text = [&](std::size_t column) { return std::string(trimRight(grid.text(row, column))); };
+    return {text(kForm),          text(kLemma), text(kTranslation), text(kCategory), text(kCaseGenderNumber),
+            text(kMoodTenseVoice)};
+}
+
+bool rowIsBlank(const Grid &grid, std::size_t row) {
+    for (std::size_t column = 0; column < kCount; ++column)
+        if (!trimRight(grid.text(row, column)).empty()) return false;
+    return true;
+}
+
+void highlightRow(Grid &grid, std::size_t row) {
+    grid.setCurrentCell(row, kForm);
+    grid.setSelection(row, kIndicator);
+}
+
+std::string folded(std::string_view text) {
+    return lowerCp1252(trimRight(text));
+}
+
+// An entry holds the same analysis as the edit fields: every text compared lower-cased with its
+// trailing spaces removed. The form's trailing spaces count in the workspace filled by a lookup
+// (whose table forms are already trimmed), not in the re-opened one.
+bool holdsAnalysis(const ThesaurusEntry &entry, const AnalysisFields &fields, WorkspaceKind kind) {
+    if (entry.sentinel()) return false;
+    const std::string form =
+        kind == WorkspaceKind::Reopened ? folded(fields.form) : lowerCp1252(std::string_view(fields.form));
+    const std::array<std::pair<std::string_view, std::string_view>, 5> columns = {{
+        {entry.lemma(), fields.lemma},
+        {entry.translation(), fields.translation},
+        {entry.category(), fields.category},
+        {entry.caseGenderNumber(), fields.caseGenderNumber},
+        {entry.moodTenseVoice(), fields.moodTenseVoice},
+    }};
+    if (folded(entry.form()) != form) return false;
+    for (const auto &[stored, typed] : columns)
+        if (folded(stored) != folded(typed)) return false;
+    return true;
+}
+
+// Appends the analysis to the thesaurus file and to the table, unless the table already holds it.
+ApplyOutcome addToThesaurus(AnalysisWorkspace &workspace, const AnalysisFields &fields,
+                            const std::string &rowForm, const std::string &path, Prompter &prompter) {
+    for (const ThesaurusEntry &entry : workspace.table) {
+        if (!holdsAnalysis(entry, fields, workspace.kind)) continue;
+        std::string text(kAlreadyPresent);
+        if (workspace.kind == WorkspaceKind::Reopened) text += '.';
+        prompter.inform(std::string(kAlreadyPresentTitle), text, Icon::Information);
+        return ApplyOutcome::AlreadyPresent;
+    }
+    AnalysisFields stored = fields;
+    if (rowForm.empty()) stored.form = kEmptyValue;
+    const ThesaurusRecord record = appendThesaurusRecord(path, stored);
+    workspace.table.append(record, EntryTrim::FormOnly);
+    return ApplyOutcome::Added;
+}
+
+}  // namespace
+
+std::optional<AnalysisFields> selectRow(AnalysisWorkspace &workspace, std::size_t row) {
+    Grid &grid = workspace.grid;
+    if (!isDataRow(grid, row) || rowIsBlank(grid, row)) return std::nullopt;
+    workspace.selectedRow = row;
+    highlightRow(grid, row);
+    return rowFields(grid, row);
+}
+
+ApplyOutcome applyEdit(AnalysisWorkspace &workspace, const AnalysisFields &fields,
+                       const std::optional<ThesaurusAddition> &addition, Prompter &prompter) {
+    Grid &grid = workspace.grid;
+    const std::size_t row = workspace.selectedRow;
+    if (!isDataRow(grid, row)) {
+        prompter.inform("", std::string(kSelectFormMessage), Icon::None);
+        return ApplyOutcome::NoRowSelected;
+    }
+    const std::string rowForm = grid.text(row, kForm);
+
+    ApplyOutcome outcome = ApplyOutcome::Applied;
+    std::optional<FileError> failure;
+    if (addition && addition->path.empty()) {
+        prompter.inform("", std::string(kNoThesaurusChosen), Icon::Information);
+        outcome = ApplyOutcome::NoThesaurus;
+    } else if (addition) {
+        // A thesaurus that cannot take the analysis must not cost the user the edit itself.
+        try {
+            outcome = addToThesaurus(workspace, fields, rowForm, addition->path, prompter);
+        } catch (const FileError &error) {
+            failure = error;
+        }
+    }
+
+    grid.setText(row, kForm, fields.form);
+    grid.setText(row, kLemma, fields.lemma);
+    grid.setText(row, kTranslation, fields.translation);
+    grid.setText(row, kCategory, fields.category);
+    grid.setText(row, kCaseGenderNumber, fields.caseGenderNumber);
+    grid.setText(row, kMoodTenseVoice, fields.moodTenseVoice);
+    highlightRow(grid, row);
+    if (failure) throw *failure;
+    return outcome;
+}
+
+std::optional<AnalysisFields> deleteRow(AnalysisWorkspace &workspace, Prompter &prompter) {
+    Grid &grid = workspace.grid;
+    const std::size_t selected = workspace.selectedRow;
+    if (!isDataRow(grid, selected)) {
+        prompter.inform("", std::string(kSelectFormMessage), Icon::None);
+        return std::nullopt;
+    }
+    const std::size_t last = grid.rowCount() - 1;
+    // Each row below moves up one: its texts and the colours of its analysis columns; the form
+    // cell keeps the colour and weight it had.
+    for (std::size_t row = selected + 1; row <= last; ++row) {
+        for (std::size_t column = 0; column < kCount; ++column) {
+            grid.setTextId(row - 1, column, grid.textId(row, column));
+            if (column != kForm) grid.setColour(row - 1, column, grid.colour(row, column));
+        }
+    }
+    for (std::size_t column = 0; column < kCount; ++column) grid.setText(last, column, "");
+    highlightRow(grid, selected);
+    return rowFields(grid, selected);
+}
+
+bool duplicateRow(AnalysisWorkspace &workspace, Prompter &prompter) {
+    Grid &grid = workspace.grid;
+    const std::size_t selected = workspace.selectedRow;
+    if (!isDataRow(grid, selected)) {
+        prompter.inform("", std::string(kSelectFormMessage), Icon::None);
+        return false;
+    }
+    grid.appendRow();
+    // Rows below the selected one move down one: texts, the form cell's colour (bold), and the
+    // colour of column 1 for the analysis columns.
+    auto moveStyle = [&](std::size_t from, std::size_t to) {
+        grid.setColour(to, kForm, grid.colour(from, kForm));
+        grid.setBold(to, kForm, true);
+        for (std::size_t column = kLemma; column < kCount; ++column)
+            grid.setColour(to, column, grid.colour(from, kLemma));
+    };
+    for (std::size_t row = grid.rowCount() - 2; row > selected; --row) {
+        for (std::size_t column = 0; column < kCount; ++column)
+            grid.setTextId(row + 1, column, grid.textId(row, column));
+        moveStyle(row, row + 1);
+    }
+    const std::size_t added = selected + 1;
+    grid.setTextId(added, kForm, grid.textId(selected, kForm));
+    const Grid::TextId emptyValue = grid.intern(kEmptyValue);
+    for (std::size_t column = kLemma; column <= kMoodTenseVoice; ++column)
+        grid.setTextId(added, column, emptyValue);
+    grid.setTextId(added, kIndicator, grid.textId(selected, kIndicator));
+    moveStyle(selected, added);
+    return true;
+}
+
+AnalysisWorkspace openReopenedWorkspace(const std::string &path) {
+    AnalysisWorkspace workspace;
+    workspace.kind = WorkspaceKind::Reopened;
+    loadAnalysisFile(path, workspace.grid);
+    return workspace;
+}
+
+bool chooseThesaurusLater(AnalysisWorkspace &workspace, Prompter &prompter) {
+    if (workspace.thesaurusChosen) return false;
+    workspace.thesaurusChosen = true;  // first, so that the choice is never offered twice
+    const auto path = prompter.chooseFile(FileRole::Open, std::string(kDatFilter));
+    if (!path || path->empty()) return false;
+    const RecordFile file(*path, thesaurus_format::kRecordLength);
+    workspace.table = ThesaurusTable::fromFile(file, EntryTrim::AllColumns);
+    // Additions go to the file only once it has been read: a thesaurus that cannot be read gets
+    // nothing appended either.
+    workspace.additionsPath = *path;
+    if (file.sizeInBytes() == 0) prompter.inform("", "Il Thesaurus e' vuoto!", Icon::None);
+    return true;
+}
+
+}  // namespace orbalis
