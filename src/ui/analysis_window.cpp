@@ -154,6 +154,12 @@ AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant, const char *na
     resize(1180, 640);
 }
 
+AnalysisWindow::~AnalysisWindow() {
+    // The views outlive this destructor's members (they go with the widget tree afterwards):
+    // take the model away from them before the workspace it reads is destroyed.
+    delete m_model;
+}
+
 QLineEdit *AnalysisWindow::addField(QWidget *panel, QGridLayout *layout, int row, const char *name,
                                     const QString &caption) {
     auto *label = new QLabel(caption, panel);

@@ -28,6 +28,8 @@ class GridModel;
 class AnalysisWindow : public QMainWindow {
     Q_OBJECT
 public:
+    ~AnalysisWindow() override;
+
     const AnalysisWorkspace &workspace() const { return m_workspace; }
     GridModel *gridModel() const { return m_model; }
 

@@ -14,11 +14,11 @@ public:
     void setModel(QAbstractItemModel *model) override;
     // The overlay that shows column 0.
     QTableView *frozenView() const { return m_frozen; }
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
-    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
 
 private:
     void updateFrozenColumns();

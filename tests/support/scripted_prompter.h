@@ -20,13 +20,21 @@ public:
     }
 
     ScriptedPrompter &expectYesNo(std::string title, std::string text, bool answer) {
-        m_script.push_back({Kind::YesNo, std::move(title), std::move(text), Icon::None, answer, {}});
+        m_script.push_back({Kind::YesNo, std::move(title), std::move(text), Icon::None, answer, {}, false});
         return *this;
     }
     ScriptedPrompter &expectInform(std::string title, std::string text, Icon icon = Icon::None) {
-        m_script.push_back({Kind::Inform, std::move(title), std::move(text), icon, false, {}});
+        m_script.push_back({Kind::Inform, std::move(title), std::move(text), icon, false, {}, false});
         return *this;
     }
+    // A message whose text begins with `prefix` (a text that names a system error, say).
+    ScriptedPrompter &expectInformStartingWith(std::string title, std::string prefix,
+                                               Icon icon = Icon::None) {
+        m_script.push_back({Kind::Inform, std::move(title), std::move(prefix), icon, false, {}, true});
+        return *this;
+    }
+    // True when every scripted step has been used.
+    bool done() const { return m_script.empty(); }
     ScriptedPrompter &expectFile(FileRole role, std::optional<std::string> answer,
                                  std::string filter = "Banca dati (*.DAT)|*.DAT") {
         m_script.push_back({role == FileRole::Open ? Kind::OpenFile : Kind::SaveFile,
@@ -34,7 +42,8 @@ public:
                             std::move(filter),
                             Icon::None,
                             false,
-                            std::move(answer)});
+                            std::move(answer),
+                            false});
         return *this;
     }
 
@@ -62,6 +71,7 @@ private:
         Icon icon;
         bool yes;
         std::optional<std::string> file;
+        bool prefixOnly = false;
 
         std::string describe() const {
             static const char *const kNames[] = {"yes/no", "message", "open dialog", "save dialog"};
@@ -70,7 +80,7 @@ private:
     };
 
     std::optional<Step> next(Kind kind, const std::string &title, const std::string &text) {
-        const Step asked{kind, title, text, Icon::None, false, {}};
+        const Step asked{kind, title, text, Icon::None, false, {}, false};
         if (m_script.empty()) {
             ADD_FAILURE() << "surprise: " << asked.describe();
             return std::nullopt;
@@ -79,7 +89,10 @@ private:
         m_script.pop_front();
         EXPECT_EQ(static_cast<int>(step.kind), static_cast<int>(kind)) << "asked " << asked.describe();
         EXPECT_EQ(step.title, title);
-        EXPECT_EQ(step.text, text);
+        if (step.prefixOnly)
+            EXPECT_EQ(text.substr(0, step.text.size()), step.text) << "in: " << text;
+        else
+            EXPECT_EQ(step.text, text);
         return step;
     }
 
