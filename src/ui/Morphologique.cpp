@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -132,12 +133,14 @@ void Morphologique::loadTextFrom(const std::string &path) {
 
 void Morphologique::showText(const std::string &path, std::string text) {
     m_text = std::move(text);
-    m_textPath = path;
+    // The label shows the full path, also for a relative path named on the command line.
+    const QString fullPath = QFileInfo(fromLocalPath(path)).absoluteFilePath();
+    m_textPath = toLocalPath(fullPath);
     // Shown with the platform's line breaks; the text itself stays as the file had it.
     QString shown = fromCp1252(m_text);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     txtfichier->setPlainText(shown);
-    lblFichier->setText(fromLocalPath(path));
+    lblFichier->setText(fullPath);
     fermer->setEnabled(true);
     ouvrir->setEnabled(false);
     analyse->setEnabled(true);

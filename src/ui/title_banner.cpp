@@ -28,6 +28,7 @@ TitleBanner::TitleBanner(QWidget *parent) : QLabel(QStringLiteral("Analisi morfo
     palette.setColor(QPalette::WindowText, Qt::white);
     setPalette(palette);
     setMargin(6);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 }  // namespace orbalis::ui

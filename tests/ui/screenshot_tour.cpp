@@ -1,0 +1,120 @@
+// Opens the application's real windows one after the other on the Caesar sample and saves a
+// picture of each: the splash, the main window with the text, the thesaurus choice, the analysis
+// workspace after the lookup, the re-opened analysis and the about box. Run under an X server
+// (scripts/screenshots starts one); the dialogs' answers are given by the tour itself.
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdio>
+#include <deque>
+#include <string>
+
+#include "ui/Morphologique.h"
+#include "ui/ThesaurusChoix.h"
+#include "ui/desktop.h"
+#include "ui/frmAbout.h"
+#include "ui/frmSplash.h"
+#include "ui/frmanalyse.h"
+#include "ui/frmanalyse02.h"
+#include "ui/frozen_column_view.h"
+#include "ui/grid_model.h"
+
+namespace {
+
+using namespace orbalis;
+
+// Answers every file dialog from a list and every question with Yes.
+class TourPrompter : public Prompter {
+public:
+    std::deque<std::string> files;
+    bool askYesNo(const std::string &, const std::string &) override { return true; }
+    void inform(const std::string &, const std::string &, Icon) override {}
+    std::optional<std::string> chooseFile(FileRole, const std::string &) override {
+        if (files.empty()) return std::nullopt;
+        std::string next = files.front();
+        files.pop_front();
+        return next;
+    }
+};
+
+void pause(int milliseconds) {
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool shoot(QWidget *window, const QString &path) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+    pause(400);
+    const QPixmap picture = window->screen()->grabWindow(window->winId());
+    const bool saved = picture.save(path);
+    std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char *argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: %s OUTPUT-DIR TEXT\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const std::string text = argv[2];
+    const std::string saved = out.filePath(QStringLiteral("tour-analysis.dat")).toStdString();
+
+    TourPrompter prompter;
+    ui::Desktop desktop(prompter);
+    bool ok = true;
+
+    ui::frmSplash &splash = desktop.showSplash();
+    splash.Timer1.stop();
+    ok &= shoot(&splash, out.filePath(QStringLiteral("splash.png")));
+    splash.showMainWindow();
+
+    auto *main = desktop.find<ui::Morphologique>();
+    main->resize(900, 600);
+    main->loadTextFrom(text);
+    ok &= shoot(main, out.filePath(QStringLiteral("main-window.png")));
+
+    ui::ThesaurusChoix &choice = desktop.showThesaurusChoix();
+    ok &= shoot(&choice, out.filePath(QStringLiteral("thesaurus-choice.png")));
+    choice.Command1->click();
+    auto *workspace = desktop.find<ui::frmanalyse>();
+    if (!workspace) return 1;
+    // Select a row of a form with two analyses, as a user would to edit it.
+    const Grid &grid = workspace->workspace().grid;
+    int row = 1;
+    for (std::size_t r = 1; r < grid.rowCount(); ++r) {
+        if (grid.colour(r, 1) == TextColour::Orange) {
+            row = static_cast<int>(r);
+            break;
+        }
+    }
+    workspace->grille01->setCurrentIndex(workspace->gridModel()->index(row - 1, 1));
+    ok &= shoot(workspace, out.filePath(QStringLiteral("analysis.png")));
+
+    prompter.files = {saved, saved};
+    workspace->enregistrer->trigger();
+    workspace->close();
+    main->ouvriranalyse->trigger();
+    if (auto *reopened = desktop.find<ui::frmanalyse02>()) {
+        ok &= shoot(reopened, out.filePath(QStringLiteral("reopened-analysis.png")));
+        reopened->close();
+    }
+    QFile::remove(QString::fromStdString(saved));
+
+    ui::frmAbout &about = desktop.showAbout();
+    ok &= shoot(&about, out.filePath(QStringLiteral("about.png")));
+    about.close();
+    return ok ? 0 : 1;
+}
