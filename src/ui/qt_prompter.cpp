@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QFileSystemModel>
 #include <QMessageBox>
 
 #include "ui/text_codec.h"
@@ -28,23 +27,6 @@ QString filterLabel(const std::string &filter) {
     return fromCp1252(std::string_view(filter).substr(0, bar));
 }
 
-QStringList caseInsensitivePatterns(const std::string &filter) {
-    const auto bar = filter.find('|');
-    const QString patterns = bar == std::string::npos ? QString() : fromCp1252(filter.substr(bar + 1));
-    QStringList result;
-    for (const QString &pattern : patterns.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        QString insensitive;
-        for (const QChar c : pattern.trimmed()) {
-            if (c.isLetter() && c.toLower() != c.toUpper())
-                insensitive += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
-            else
-                insensitive += c;
-        }
-        result << insensitive;
-    }
-    return result;
-}
-
 bool QtPrompter::askYesNo(const std::string &title, const std::string &text) {
     QMessageBox box(QMessageBox::NoIcon, titleOf(title), fromCp1252(text), QMessageBox::Yes | QMessageBox::No,
                     owner());
@@ -60,20 +42,14 @@ void QtPrompter::inform(const std::string &title, const std::string &text, Icon 
 
 std::optional<std::string> QtPrompter::chooseFile(FileRole role, const std::string &filter) {
     QFileDialog dialog(owner());
-    // Qt's own dialog, so that its name filter can be made case-insensitive below.
+    // Qt's own dialog matches the filter's patterns whatever the case of the names ("*.DAT"
+    // offers "mio.dat"); a platform dialog might not.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     // The commands ask their own question before replacing a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setAcceptMode(role == FileRole::Save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(role == FileRole::Save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(filterLabel(filter));
-    // The label keeps "*.DAT", but on this platform names are case-sensitive: match "mio.dat" too.
-    const QStringList patterns = caseInsensitivePatterns(filter);
-    auto applyPatterns = [&dialog, &patterns] {
-        if (auto *model = dialog.findChild<QFileSystemModel *>()) model->setNameFilters(patterns);
-    };
-    applyPatterns();
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, applyPatterns);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return toLocalPath(dialog.selectedFiles().constFirst());
 }

@@ -2,7 +2,7 @@
 // over the active window.
 #pragma once
 
-#include <QStringList>
+#include <QString>
 
 #include "prompts/prompter.h"
 
@@ -22,7 +22,5 @@ public:
 
 // "Banca dati (*.DAT)|*.DAT" → the label shown in the dialog, "Banca dati (*.DAT)".
 QString filterLabel(const std::string &filter);
-// The filter's patterns made to match names whatever their case: "*.DAT" → "*.[dD][aA][tT]".
-QStringList caseInsensitivePatterns(const std::string &filter);
 
 }  // namespace orbalis::ui
