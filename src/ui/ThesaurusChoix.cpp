@@ -37,6 +37,7 @@ ThesaurusChoix::ThesaurusChoix(Desktop &desktop, QWidget *parent)
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFrameShape(QFrame::StyledPanel);
+    frame->setAccessibleName(QStringLiteral("Scelta del Thesaurus"));
     auto *buttons = new QVBoxLayout(frame);
     Command1 = addButton(frame, buttons, "Command1", QStringLiteral("Thesaurus Orbalis"));
     Command2 = addButton(frame, buttons, "Command2", QStringLiteral("Apri un Thesaurus esistente"));

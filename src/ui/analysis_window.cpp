@@ -63,6 +63,7 @@ AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant, const char *na
 
     Frame1 = new QFrame(central);
     Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setAccessibleName(QStringLiteral("Analisi del testo"));
     setBackground(Frame1, kLightYellow);
     auto *gridLayout = new QVBoxLayout(Frame1);
     gridLayout->setContentsMargins(0, 0, 0, 0);
