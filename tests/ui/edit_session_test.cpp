@@ -74,9 +74,10 @@ TEST_F(EditSessionTest, EditSaveReopenAndAddToAThesaurusChosenLate) {
     ASSERT_EQ(cell(workspace, 2, 0), "est");
     EXPECT_TRUE(workspace.Check1->isChecked());
 
-    // Nothing selected yet: applying says so and changes nothing.
-    m_prompter.expectInform("", "Seleziona una forma.");
+    // Nothing selected yet: applying and the keypads say so and change nothing.
+    m_prompter.expectInform("", "Seleziona una forma.").expectInform("", "Seleziona una forma.");
     QTest::mouseClick(workspace.Command2, Qt::LeftButton);
+    QTest::mouseClick(workspace.Command1_b, Qt::LeftButton);
     EXPECT_EQ(cell(workspace, 0, 0), "Forme");
 
     // Selecting the unknown form fills the fields; applying with Check1 adds it to the thesaurus.

@@ -163,6 +163,9 @@ TEST_F(MainWindowTest, AboutBoxClosesOnEnterAndEscapeAndReportsMissingSystemInfo
     m_prompter.expectInform("", "Les informations syst\xE8me ne sont pas disponibles actuellement");
     QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
     EXPECT_TRUE(about->isVisible());
+    // Where one is installed it is started, and nothing is said.
+    about->setSystemInformationTools({QStringLiteral("orbalis-no-such-program"), QStringLiteral("true")});
+    QTest::mouseClick(about->cmdSysInfo, Qt::LeftButton);
 
     QTest::keyClick(about, Qt::Key_Escape);
     settle();
