@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <any>
+#include <map>
 #include <string>
 
 #include "prompts/prompter.h"
@@ -38,6 +40,19 @@ public:
     Window *find() const {
         return qobject_cast<Window *>(window(
             QString::fromLatin1(Window::staticMetaObject.className()).section(QLatin1String("::"), -1)));
+    }
+    // A window of several instances of one class (the keypads), by its instance name.
+    template <class Window>
+    Window *find(const QString &name) const {
+        return qobject_cast<Window *>(window(name));
+    }
+    // Values that a window keeps across its unloading, found as they were by its next opening;
+    // one set per window name, created empty on first use. Stays valid as long as the desktop.
+    template <class Values>
+    Values &keptValues(const QString &name) {
+        std::any &slot = m_keptValues[name];
+        if (!slot.has_value()) slot = Values{};
+        return std::any_cast<Values &>(slot);
     }
     // Registers a newly created window under its objectName; it is deleted when closed.
     void adopt(QWidget *window);
@@ -71,6 +86,7 @@ private:
 
     Prompter &m_prompter;
     QHash<QString, QPointer<QWidget>> m_windows;
+    std::map<QString, std::any> m_keptValues;  // a map: references to its values stay valid
 };
 
 }  // namespace orbalis::ui
