@@ -157,14 +157,22 @@ bool isUtf8ToDecode(std::string_view bytes) {
 }  // namespace
 
 std::string decodeInputText(std::string_view bytes) {
-    if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
-    return isUtf8ToDecode(bytes) ? utf8ToCp1252(bytes, ' ') : std::string(bytes);
+    return decodeOwnedInputText(std::string(bytes));
 }
 
 std::string decodeOwnedInputText(std::string &&bytes) {
-    const std::string_view view = std::string_view(bytes).substr(bytes.starts_with(kByteOrderMark) ? 3 : 0);
-    if (isUtf8ToDecode(view)) return utf8ToCp1252(view, ' ');
-    if (view.size() != bytes.size()) bytes.erase(0, kByteOrderMark.size());
+    if (bytes.starts_with(kByteOrderMark)) bytes.erase(0, kByteOrderMark.size());
+    if (!isUtf8ToDecode(bytes)) return std::move(bytes);
+    // Decoded in place: a Windows-1252 text is never longer than its UTF-8 form.
+    std::size_t out = 0;
+    char32_t code;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t length = decodeOne(bytes, pos, code);
+        const int byte = toCp1252(code);
+        bytes[out++] = byte < 0 ? ' ' : static_cast<char>(byte);
+        pos += length;
+    }
+    bytes.resize(out);
     return std::move(bytes);
 }
 
