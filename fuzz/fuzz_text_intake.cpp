@@ -31,6 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     // Windows-1252 text survives the trip through UTF-8.
     if (utf8ToCp1252(cp1252ToUtf8(text), '?') != text && !text.starts_with("\xEF\xBB\xBF")) std::abort();
     const std::string outside = firstCharacterOutsideCp1252(bytes);
-    if (!outside.empty() && (bytes.find(outside) == std::string_view::npos || !isValidUtf8(bytes))) std::abort();
+    if (!outside.empty() && (bytes.find(outside) == std::string_view::npos || !isValidUtf8(bytes)))
+        std::abort();
     return 0;
 }
