@@ -147,13 +147,6 @@ TEST_F(Cli, ThesaurusListingsPrintRecordNumbers) {
               "-1\tarma\tarma\tle armi\tN2\tacc. nt. pl.\t_");
 }
 
-TEST_F(Cli, LetterListingStopsEarlyOnlyWhenSorted) {
-    std::string bytes = readBytes(dir.path("donnees.dat"));  // arma est est Gallia sum
-    writeBytes(dir.path("mixed.dat"), bytes.substr(216 * 4) + bytes.substr(0, 216 * 4));  // sum first
-    EXPECT_EQ(lines(cli({"letter", dir.path("mixed.dat"), "a"}).out).size(), 1u);
-    EXPECT_EQ(cli({"letter", dir.path("mixed.dat"), "a", "--sorted"}).out, "");
-}
-
 TEST_F(Cli, LexiconListings) {
     const CliRun search = cli({"lexicon-search", "AR"});
     ASSERT_EQ(search.status, 0) << search.err;
