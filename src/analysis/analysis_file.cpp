@@ -14,7 +14,13 @@ using namespace analysis_columns;
 
 void writeAnalysisFile(const std::string &path, const Grid &grid) {
     AtomicFileWriter file(path);
-    for (std::size_t row = 1; row < grid.rowCount(); ++row) {
+    appendAnalysisRecords(file, grid, 1, grid.rowCount());
+    file.commit();
+}
+
+void appendAnalysisRecords(AtomicFileWriter &file, const Grid &grid, std::size_t firstRow,
+                           std::size_t endRow) {
+    for (std::size_t row = firstRow; row < endRow; ++row) {
         AnalysisRecord record;
         record.fields = {grid.text(row, kForm),
                          grid.text(row, kLemma),
@@ -25,7 +31,6 @@ void writeAnalysisFile(const std::string &path, const Grid &grid) {
         record.indicator = grid.text(row, kIndicator);
         file.append(encodeAnalysisRecord(record));
     }
-    file.commit();
 }
 
 SaveOutcome saveAnalysisFile(const Grid &grid, Prompter &prompter) {
@@ -41,8 +46,8 @@ SaveOutcome saveAnalysisFile(const Grid &grid, Prompter &prompter) {
     return SaveOutcome::Saved;
 }
 
-void loadAnalysisFile(const std::string &path, Grid &grid) {
-    const RecordFile file(path, analysis_format::kRecordLength);
+void loadAnalysisFile(const std::string &path, Grid &grid, WhenMissing whenMissing) {
+    const RecordFile file(path, analysis_format::kRecordLength, Access::Read, whenMissing);
     const std::int64_t count = file.count();
     const double exact = static_cast<double>(file.sizeInBytes()) / analysis_format::kRecordLength;
     const auto rows = static_cast<std::size_t>(std::nearbyint(exact));  // halves to even

@@ -192,7 +192,7 @@ bool chooseThesaurusLater(AnalysisWorkspace &workspace, Prompter &prompter) {
     workspace.thesaurusChosen = true;  // first, so that the choice is never offered twice
     const auto path = prompter.chooseFile(FileRole::Open, std::string(kDatFilter));
     if (!path || path->empty()) return false;
-    const RecordFile file(*path, thesaurus_format::kRecordLength);
+    const RecordFile file(*path, thesaurus_format::kRecordLength, Access::Read, WhenMissing::Create);
     workspace.table = ThesaurusTable::fromFile(file, EntryTrim::AllColumns);
     // Additions go to the file only once it has been read: a thesaurus that cannot be read gets
     // nothing appended either.

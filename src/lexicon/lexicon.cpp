@@ -7,8 +7,8 @@
 
 namespace orbalis {
 
-std::optional<LexiconTable> loadLexicon(const std::string &path) {
-    const RecordFile file(path, lexicon_format::kRecordLength, WhenMissing::CreateOrReadEmpty);
+std::optional<LexiconTable> loadLexicon(const std::string &path, WhenMissing whenMissing) {
+    const RecordFile file(path, lexicon_format::kRecordLength, Access::Read, whenMissing);
     if (file.sizeInBytes() == 0) return std::nullopt;
     const std::string bytes = file.readWholeRecords();
     LexiconTable table;

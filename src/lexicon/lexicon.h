@@ -10,6 +10,7 @@
 
 #include "analysis/results_listing.h"
 #include "prompts/prompter.h"
+#include "records/file_system.h"
 
 namespace orbalis {
 
@@ -25,9 +26,10 @@ struct LexiconEntry {
 using LexiconTable = std::vector<LexiconEntry>;
 
 // Every whole record of the lexicon at `path`, in file order; nullopt (the lexicon is missing)
-// when the file is absent or empty. An absent file is created empty where possible. A file
-// shorter than one record gives an empty table.
-std::optional<LexiconTable> loadLexicon(const std::string &path);
+// when the file is absent or empty. An absent file is created empty where possible, unless
+// `whenMissing` says otherwise. A file shorter than one record gives an empty table.
+std::optional<LexiconTable> loadLexicon(const std::string &path,
+                                        WhenMissing whenMissing = WhenMissing::CreateOrReadEmpty);
 
 inline constexpr std::string_view kNoLemmaMessage =
     "Non e' disponibile alcuna informazione per il lemma richiesto";

@@ -1,29 +1,21 @@
 #include "records/data_paths.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <system_error>
+#include <string_view>
+
+#include "records/file_system.h"
 
 namespace orbalis {
 
-namespace fs = std::filesystem;
-
 namespace {
 
-fs::path runningExecutable() {
-    std::error_code error;
-    fs::path path = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path() : path;
+std::string parentFolder(const std::string &path) {
+    const auto slash = path.rfind('/');
+    return slash == std::string::npos || slash == 0 ? std::string("/") : path.substr(0, slash);
 }
 
-bool isDirectory(const fs::path &path) {
-    std::error_code error;
-    return fs::is_directory(path, error);
-}
-
-bool isInside(const fs::path &path, const fs::path &folder) {
-    const auto relative = path.lexically_relative(folder);
-    return !relative.empty() && *relative.begin() != "..";
+bool isInside(std::string_view path, std::string_view folder) {
+    return path.size() > folder.size() && path.starts_with(folder) && path[folder.size()] == '/';
 }
 
 }  // namespace
@@ -31,15 +23,15 @@ bool isInside(const fs::path &path, const fs::path &folder) {
 std::string dataDirectory() {
     if (const char *fromEnvironment = std::getenv("ORBALIS_DATA_DIR"); fromEnvironment && *fromEnvironment)
         return fromEnvironment;
-    const fs::path executable = runningExecutable();
+    const std::string executable = runningExecutablePath();
     // A program run from its build tree uses the data of the sources it was built from; an
-    // installed one never does, even where those sources still exist.
-    if (!executable.empty() && isInside(executable, ORBALIS_BUILD_DIR) && isDirectory(ORBALIS_SOURCE_DATA_DIR))
+    // installed one never does, even where those sources are still on the machine.
+    if (isInside(executable, ORBALIS_BUILD_DIR) && fileKind(ORBALIS_SOURCE_DATA_DIR) == FileKind::Folder)
         return ORBALIS_SOURCE_DATA_DIR;
     // An installed program finds its data under its own prefix, wherever that prefix is.
     if (!executable.empty()) {
-        const fs::path shared = executable.parent_path().parent_path() / "share" / "orbalis";
-        if (isDirectory(shared)) return shared.string();
+        const std::string shared = parentFolder(parentFolder(executable)) + "/share/orbalis";
+        if (fileKind(shared) == FileKind::Folder) return shared;
     }
     return ORBALIS_INSTALLED_DATA_DIR;
 }

@@ -7,25 +7,20 @@
 #include <string>
 #include <string_view>
 
-namespace orbalis {
+#include "records/file_system.h"
 
-// What opening does with a path that names no file.
-enum class WhenMissing {
-    Create,             // create it empty; a failure to create is a FileError
-    CreateOrReadEmpty,  // create it empty; if that is impossible, read it as an empty file
-};
+namespace orbalis {
 
 class RecordFile {
 public:
-    // Opens `path` for reading and writing; a file that may only be read opens read-only, and
-    // then write() fails. Throws FileError when the path cannot be opened.
-    RecordFile(std::string path, std::size_t recordLength, WhenMissing whenMissing = WhenMissing::Create);
-    ~RecordFile();
-    RecordFile(const RecordFile &) = delete;
-    RecordFile &operator=(const RecordFile &) = delete;
+    // Opens `path` for reading (Access::Read: a read-only file or folder does not matter, and
+    // write() fails) or for reading and writing (Access::ReadWrite: a file that may not be written
+    // is a FileError saying so). Throws FileError when the path cannot be opened.
+    RecordFile(std::string path, std::size_t recordLength, Access access,
+               WhenMissing whenMissing = WhenMissing::Create);
 
-    const std::string &path() const { return m_path; }
-    std::uint64_t sizeInBytes() const;
+    const std::string &path() const { return m_file.path(); }
+    std::uint64_t sizeInBytes() const { return m_file.size(); }
     std::int64_t count() const { return static_cast<std::int64_t>(sizeInBytes() / m_recordLength); }
 
     // Record n, 1 <= n <= count(): exactly recordLength bytes.
@@ -38,12 +33,8 @@ public:
     void write(std::int64_t n, std::string_view record);
 
 private:
-    void readAt(std::uint64_t offset, char *out, std::size_t length) const;
-
-    std::string m_path;
+    OpenFile m_file;
     std::size_t m_recordLength;
-    int m_fd = -1;  // -1: a missing file that could not be created, read as empty
-    bool m_writable = false;
 };
 
 }  // namespace orbalis

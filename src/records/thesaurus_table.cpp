@@ -79,19 +79,19 @@ std::string recordNoText(const ThesaurusEntry &entry) {
 }
 
 std::int64_t countThesaurusRecords(const std::string &path) {
-    return RecordFile(path, kRecordLength).count();
+    return RecordFile(path, kRecordLength, Access::Read).count();
 }
 
 ThesaurusRecord readThesaurusRecord(const std::string &path, std::int64_t n) {
-    return decodeThesaurusRecord(RecordFile(path, kRecordLength).read(n));
+    return decodeThesaurusRecord(RecordFile(path, kRecordLength, Access::Read).read(n));
 }
 
 void writeThesaurusRecord(const std::string &path, std::int64_t n, const ThesaurusRecord &record) {
-    RecordFile(path, kRecordLength).write(n, encodeThesaurusRecord(record));
+    RecordFile(path, kRecordLength, Access::ReadWrite).write(n, encodeThesaurusRecord(record));
 }
 
 ThesaurusTable loadWorkspaceTable(const std::string &path, WhenMissing whenMissing) {
-    const RecordFile file(path, kRecordLength, whenMissing);
+    const RecordFile file(path, kRecordLength, Access::Read, whenMissing);
     if (file.sizeInBytes() == 0) {
         ThesaurusTable table;
         table.appendSentinels();
@@ -101,12 +101,12 @@ ThesaurusTable loadWorkspaceTable(const std::string &path, WhenMissing whenMissi
 }
 
 ThesaurusTable loadThesaurusTable(const std::string &path, EntryTrim trim, WhenMissing whenMissing) {
-    const RecordFile file(path, kRecordLength, whenMissing);
+    const RecordFile file(path, kRecordLength, Access::Read, whenMissing);
     return ThesaurusTable::fromFile(file, trim);
 }
 
 ThesaurusRecord appendThesaurusRecord(const std::string &path, const AnalysisFields &fields) {
-    RecordFile file(path, kRecordLength);
+    RecordFile file(path, kRecordLength, Access::ReadWrite);
     const std::int64_t recordNo = file.count() + 1;
     if (recordNo > kMaxRecords)
         throw FileError(path, "the thesaurus is full: it already holds " + std::to_string(kMaxRecords) +

@@ -140,15 +140,51 @@ std::string utf8ToCp1252(std::string_view utf8, char replacement) {
     return out;
 }
 
-std::string decodeInputText(std::string_view bytes) {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool isUtf8ToDecode(std::string_view bytes) {
     bool hasNonAscii = false;
     for (const char c : bytes)
         if (static_cast<unsigned char>(c) >= 0x80) {
             hasNonAscii = true;
             break;
         }
-    if (!hasNonAscii || !isValidUtf8(bytes)) return std::string(bytes);
-    return utf8ToCp1252(bytes, ' ');
+    return hasNonAscii && isValidUtf8(bytes);
+}
+
+}  // namespace
+
+std::string decodeInputText(std::string_view bytes) {
+    return decodeOwnedInputText(std::string(bytes));
+}
+
+std::string decodeOwnedInputText(std::string &&bytes) {
+    if (bytes.starts_with(kByteOrderMark)) bytes.erase(0, kByteOrderMark.size());
+    if (!isUtf8ToDecode(bytes)) return std::move(bytes);
+    // Decoded in place: a Windows-1252 text is never longer than its UTF-8 form.
+    std::size_t out = 0;
+    char32_t code;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t length = decodeOne(bytes, pos, code);
+        const int byte = toCp1252(code);
+        bytes[out++] = byte < 0 ? ' ' : static_cast<char>(byte);
+        pos += length;
+    }
+    bytes.resize(out);
+    return std::move(bytes);
+}
+
+std::string firstCharacterOutsideCp1252(std::string_view utf8) {
+    if (!isValidUtf8(utf8)) return {};
+    char32_t code;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const std::size_t length = decodeOne(utf8, pos, code);
+        if (toCp1252(code) < 0) return std::string(utf8.substr(pos, length));
+        pos += length;
+    }
+    return {};
 }
 
 }  // namespace orbalis

@@ -24,10 +24,16 @@ void appendCp1252AsUtf8(std::string &out, std::string_view text);
 // `replacement`. A byte-order mark at the very start is dropped.
 std::string utf8ToCp1252(std::string_view utf8, char replacement);
 
-// Text as it arrives from a file or a command-line argument, made Windows-1252: bytes that are
-// valid UTF-8 and hold at least one non-ASCII byte are decoded from UTF-8 (a character without
-// a Windows-1252 code becomes a space, which separates forms); anything else is taken as
-// Windows-1252 already.
+// Text as it arrives from a file or a command-line argument, made Windows-1252: a UTF-8
+// byte-order mark at the start is dropped, whatever follows; then bytes that are valid UTF-8 and
+// hold at least one non-ASCII byte are decoded from UTF-8 (a character without a Windows-1252
+// code becomes a space, which separates forms); anything else is taken as Windows-1252 already.
 std::string decodeInputText(std::string_view bytes);
+// The same, reusing the bytes' storage when they need no decoding (a large text is not copied).
+std::string decodeOwnedInputText(std::string &&bytes);
+
+// The first character of `utf8` that Windows-1252 cannot hold, as its UTF-8 bytes; empty when
+// every character has a code or when `utf8` is not valid UTF-8 (and so is taken as Windows-1252).
+std::string firstCharacterOutsideCp1252(std::string_view utf8);
 
 }  // namespace orbalis

@@ -6,7 +6,11 @@
 namespace orbalis {
 
 std::string loadTextFile(const std::string &path) {
-    return decodeInputText(readWholeFile(path));
+    return decodeOwnedInputText(readWholeFile(path, kMaxTextBytes));
+}
+
+std::string loadStandardInputText() {
+    return decodeOwnedInputText(readStandardInput(kMaxTextBytes));
 }
 
 }  // namespace orbalis

@@ -33,9 +33,9 @@ std::optional<ThesaurusChoice> createNewThesaurus(Prompter &prompter, const std:
 }
 
 void createThesaurus(const std::string &path, bool import, const std::string &builtInPath) {
-    AtomicFileWriter file(path);
+    AtomicFileWriter file(path, Publish::CreateNew);
     if (import) {
-        const RecordFile builtIn(builtInPath, thesaurus_format::kRecordLength,
+        const RecordFile builtIn(builtInPath, thesaurus_format::kRecordLength, Access::Read,
                                  WhenMissing::CreateOrReadEmpty);
         file.append(builtIn.readWholeRecords());
     }

@@ -28,9 +28,9 @@ bool frmanalyse::load() {
     BusyCursor busy;
     const bool builtIn = kind == ThesaurusKind::BuiltIn;
     const bool loaded = runCommand(m_desktop.prompter(), [&] {
-        // The built-in thesaurus is only read: where it cannot be created it reads as empty.
+        // The built-in thesaurus is only read (a missing one reads as empty, nothing is created).
         setWorkspace(openAnalysisWorkspace(text, path, builtIn ? LookupMode::Sorted : LookupMode::Full,
-                                           builtIn ? WhenMissing::CreateOrReadEmpty : WhenMissing::Create));
+                                           builtIn ? WhenMissing::ReadEmpty : WhenMissing::Create));
     });
     if (!loaded) return false;
     Frame2->show();

@@ -2,6 +2,7 @@
 // files it writes or leaves alone.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -55,10 +56,12 @@ protected:
         ASSERT_EQ(cli({"compile-lexicon", dir.path("lexique.tsv"), dir.path("lexique.dat")}).status, 0);
     }
 
-    CliRun cli(const std::vector<std::string> &args) {
-        std::string command = "ORBALIS_DATA_DIR=" + quoted(dir.root().string()) + " " + ORBALIS_CLI;
+    // A run that has not ended after 20 s is stopped, and fails its test.
+    CliRun cli(const std::vector<std::string> &args, const std::string &input = "/dev/null") {
+        std::string command =
+            "ORBALIS_DATA_DIR=" + quoted(dir.root().string()) + " timeout 20 " + ORBALIS_CLI;
         for (const auto &arg : args) command += " " + quoted(arg);
-        command += " 2>" + quoted(dir.path("stderr"));
+        command += " <" + quoted(input) + " 2>" + quoted(dir.path("stderr"));
         CliRun run{};
         FILE *pipe = ::popen(command.c_str(), "r");
         char buffer[4096];
@@ -144,13 +147,6 @@ TEST_F(Cli, ThesaurusListingsPrintRecordNumbers) {
               "-1\tarma\tarma\tle armi\tN2\tacc. nt. pl.\t_");
 }
 
-TEST_F(Cli, LetterListingStopsEarlyOnlyWhenSorted) {
-    std::string bytes = readBytes(dir.path("donnees.dat"));  // arma est est Gallia sum
-    writeBytes(dir.path("mixed.dat"), bytes.substr(216 * 4) + bytes.substr(0, 216 * 4));  // sum first
-    EXPECT_EQ(lines(cli({"letter", dir.path("mixed.dat"), "a"}).out).size(), 1u);
-    EXPECT_EQ(cli({"letter", dir.path("mixed.dat"), "a", "--sorted"}).out, "");
-}
-
 TEST_F(Cli, LexiconListings) {
     const CliRun search = cli({"lexicon-search", "AR"});
     ASSERT_EQ(search.status, 0) << search.err;
@@ -179,16 +175,25 @@ TEST_F(Cli, ErrorsAreOneLineWithTheirExitCode) {
         int status;
     };
     const std::string missing = dir.path("missing.txt");
-    for (const Case &c : std::vector<Case>{{{}, 2},
-                                           {{"frobnicate"}, 2},
-                                           {{"analyse"}, 2},
-                                           {{"analyse", missing, "--colour"}, 2},
-                                           {{"letter", dir.path("donnees.dat"), "ab"}, 2},
-                                           {{"analyse", missing}, 1},
-                                           {{"analyse", text("x.txt", "a"), "--thesaurus", missing}, 1},
-                                           {{"search", missing, "a"}, 1},
-                                           {{"report", missing}, 1},
-                                           {{"report", dir.root().string()}, 1}}) {
+    const std::string empty = text("empty.dat", "");
+    for (const Case &c :
+         std::vector<Case>{{{}, 2},
+                           {{"analyse", text("x.txt", "a"), "--save", ""}, 2},
+                           {{"create", ""}, 2},
+                           {{"report", ""}, 2},
+                           {{"letter", dir.path("donnees.dat"), "\xce\xb1"}, 2},
+                           {{"search", dir.path("donnees.dat"), "arma\xe2\x84\xa2\xce\xb1"}, 2},
+                           {{"lexicon-search", "a", "--lexicon", empty}, 1},
+                           {{"lexicon-search", "a", "--lexicon", missing}, 1},
+                           {{"frobnicate"}, 2},
+                           {{"analyse"}, 2},
+                           {{"analyse", missing, "--colour"}, 2},
+                           {{"letter", dir.path("donnees.dat"), "ab"}, 2},
+                           {{"analyse", missing}, 1},
+                           {{"analyse", text("x.txt", "a"), "--thesaurus", missing}, 1},
+                           {{"search", missing, "a"}, 1},
+                           {{"report", missing}, 1},
+                           {{"report", dir.root().string()}, 1}}) {
         const CliRun run = cli(c.args);
         std::string shown;
         for (const auto &arg : c.args) shown += arg + " ";
@@ -197,6 +202,8 @@ TEST_F(Cli, ErrorsAreOneLineWithTheirExitCode) {
         EXPECT_EQ(run.out, "") << shown;
     }
     EXPECT_FALSE(std::filesystem::exists(missing)) << "a missing input is never created";
+    EXPECT_NE(cli({"letter", dir.path("donnees.dat"), "\xce\xb1"}).err.find("'\xce\xb1'"), std::string::npos);
+    EXPECT_NE(cli({"lexicon-search", "a", "--lexicon", empty}).err.find(empty), std::string::npos);
     const CliRun help = cli({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char *command :
@@ -221,6 +228,47 @@ TEST_F(Cli, AnyBytesAreReadAsRecordsWithoutHarm) {
         }
         EXPECT_EQ(readBytes(path), junk);
     }
+}
+
+TEST_F(Cli, TextsAreReadOnlyFromRegularFilesOrStandardInputUnderTheLimit) {
+    ASSERT_EQ(::mkfifo(dir.path("pipe").c_str(), 0666), 0);
+    std::filesystem::resize_file(text("huge.txt", ""), (std::uintmax_t{256} << 20) + 1);  // sparse
+    for (const std::string &path : {dir.path("pipe"), std::string("/dev/zero"), dir.path("huge.txt")}) {
+        const CliRun run = cli({"analyse", path});
+        EXPECT_EQ(run.status, 1) << path;
+        EXPECT_EQ(lines(run.err).size(), 1u) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_NE(cli({"analyse", dir.path("huge.txt")}).err.find("268435456"), std::string::npos);
+    const CliRun piped = cli({"analyse", "-"}, text("in.txt",
+                                                    "\xef\xbb\xbf"
+                                                    "caf\xe9"));
+    ASSERT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(lines(piped.out), (std::vector<std::string>{"caf\xc3\xa9\t_\t_\t_\t_\t_\t*"}))
+        << "the byte-order mark is dropped before bytes that are not UTF-8";
+}
+
+TEST_F(Cli, ReadOnlyCommandsReadFilesThatCannotBeWritten) {
+    const CliRun run = cli({"search", ORBALIS_CLI, "a"});  // a running program cannot be written
+    EXPECT_EQ(run.status, 0) << run.err;
+}
+
+TEST_F(Cli, LongTextIsAnalysedInPartsGivingTheRowsOfOneGrid) {
+    // A form across the 4 MiB mark where the text is cut into parts, and a found form at the end.
+    std::string longText;
+    for (int i = 0; i < 102300; ++i) longText += std::string(40, 'x') + " ";
+    longText += " Gallia est";
+    ASSERT_LT(longText.find("Gallia"), std::size_t{4} << 20);
+    ASSERT_GT(longText.find("Gallia") + 6, std::size_t{4} << 20);
+    const CliRun run = cli({"analyse", text("long.txt", longText), "--save", dir.path("long.dat")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto rows = lines(run.out);
+    ASSERT_EQ(rows.size(), 102300u + 1 + 2 + 1);
+    EXPECT_EQ(rows[102299], std::string(40, 'x') + "\t_\t_\t_\t_\t_\t*");
+    EXPECT_EQ(rows[102300], "Gallia\tGallia\tla Gallia\tN1\tnom. f. sg.\t_\t");
+    EXPECT_EQ(rows[102302].substr(0, 8), "est\tedo\t");
+    EXPECT_EQ(rows.back(), "\t\t\t\t\t\t");
+    EXPECT_EQ(std::filesystem::file_size(dir.path("long.dat")), rows.size() * 218);
 }
 
 TEST_F(Cli, BadSourceNamesTheLine) {

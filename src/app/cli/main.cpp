@@ -40,14 +40,16 @@ success, 1 for a file or data error, 2 for a usage error.
 
 Commands:
   analyse TEXT [--thesaurus FILE] [--sorted] [--save OUT.DAT]
-      Cut the text file TEXT into word forms and look every form up, as the analysis
+      Cut the text file TEXT (- for standard input; at most 256 MB, 268435456 bytes) into
+      word forms and look every form up, as the analysis
       workspace does. Without --thesaurus the built-in thesaurus is used and the lookup
       relies on its order by form (sorted mode); with --thesaurus FILE every form is compared
       with every record of FILE (full mode), or FILE is taken as sorted with --sorted.
       Prints every grid row below the header, the trailing empty row included, as seven
       fields: form, lemma, translation, category, case-gender-number, mood-tense-voice,
       indicator ("*" for a form the thesaurus does not know).
-      --save OUT.DAT also writes the grid as an analysis file, replacing OUT.DAT.
+      --save OUT.DAT also writes the grid as an analysis file, replacing OUT.DAT (a symbolic
+      link is followed; anything but a regular file is refused).
   search FILE TEXT [--sorted]
       List the records of the thesaurus FILE whose form equals TEXT, ignoring case.
   letter FILE LETTER [--sorted]
@@ -178,14 +180,17 @@ private:
     std::string m_buffer;
 };
 
-// An input file must exist: the tool never creates the files it only reads.
-const std::string &existing(const std::string &path) {
-    if (!fileExists(path)) throw FileError(path, "no such file");
+// A file named on the command line: an empty name is a usage error, not a file to skip.
+const std::string &fileArgument(const std::string &path, std::string_view what) {
+    if (path.empty()) throw UsageError(std::string(what) + " must not be an empty file name");
     return path;
 }
 
-// A search text or letter, as the user typed it, made Windows-1252.
+// A search text or letter, as the user typed it, made Windows-1252. A character that Windows-1252
+// cannot hold could match nothing: it is refused.
 std::string argumentText(const std::string &utf8) {
+    if (const std::string outside = firstCharacterOutsideCp1252(utf8); !outside.empty())
+        throw UsageError("the character '" + outside + "' in '" + utf8 + "' has no Windows-1252 code");
     return decodeInputText(utf8);
 }
 
@@ -195,22 +200,57 @@ char letterArgument(const std::string &utf8) {
     return letter[0];
 }
 
+// The text is analysed in parts of about this many bytes, cut between forms: the rows of each part
+// are written out before the next part is looked up, so memory does not grow with the text.
+constexpr std::size_t kAnalysisPartBytes = 4 << 20;
+
+// The end of the part that starts at `start`: the first byte after kAnalysisPartBytes that is
+// not a letter, so that no form is cut.
+std::size_t partEnd(std::string_view text, std::size_t start) {
+    std::size_t end = std::min(text.size(), start + kAnalysisPartBytes);
+    while (end < text.size() && isLetter(text[end])) ++end;
+    return end;
+}
+
+// Prints, and saves with --save, the rows the analysis workspace would hold: those of every
+// part, then the empty row that ends the grid when the last form was found.
 int analyse(int argc, char **argv) {
     const Arguments args(argc, argv, {"--sorted"}, {"--thesaurus", "--save"});
-    const std::string &textPath = args.positional(1, 0);
+    const std::string &textPath = fileArgument(args.positional(1, 0), "TEXT");
     const auto thesaurus = args.value("--thesaurus");
-    const std::string text = loadTextFile(textPath);
+    const auto savePath = args.value("--save");
+    if (thesaurus) fileArgument(*thesaurus, "--thesaurus");
+    if (savePath) fileArgument(*savePath, "--save");
+    const std::string text = textPath == "-" ? loadStandardInputText() : loadTextFile(textPath);
     const LookupMode mode = !thesaurus || args.flag("--sorted") ? LookupMode::Sorted : LookupMode::Full;
-    const AnalysisWorkspace workspace =
-        thesaurus ? openAnalysisWorkspace(text, existing(*thesaurus), mode)
-                  : openAnalysisWorkspace(text, existing(builtInThesaurusPath()), mode);
-    if (const auto savePath = args.value("--save")) {
-        CliPrompter prompter(*savePath);
-        prompter.answer("Schedario esistente", true);
-        saveAnalysisFile(workspace.grid, prompter);
-    }
+    const ThesaurusTable table =
+        loadWorkspaceTable(thesaurus ? *thesaurus : builtInThesaurusPath(), WhenMissing::Fail);
+    // The existing analysis file is replaced, as the answer Yes to "Schedario esistente" does.
+    std::optional<AtomicFileWriter> saved;
+    if (savePath) saved.emplace(*savePath);
+
     Output out;
-    out.gridRows(workspace.grid, 1, workspace.grid.rowCount());
+    std::size_t rowsWritten = 0;
+    bool lastFound = false;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = partEnd(text, start);
+        const FormList forms = tokenizeText(std::string_view(text).substr(start, end - start));
+        start = end;
+        if (forms.empty()) continue;
+        Grid part = makeAnalysisGrid();
+        part.setRowCount(1);
+        const std::size_t endRow = fillAnalysisGrid(part, forms, table, mode);
+        out.gridRows(part, 1, endRow);
+        if (saved) appendAnalysisRecords(*saved, part, 1, endRow);
+        rowsWritten += endRow - 1;
+        lastFound = part.rowCount() > endRow;
+    }
+    const Grid emptyRows(lastFound ? 2 : 1, analysis_columns::kCount);
+    out.gridRows(emptyRows, 1, emptyRows.rowCount());
+    if (saved) {
+        appendAnalysisRecords(*saved, emptyRows, 1, emptyRows.rowCount());
+        saved->commit();
+    }
     return 0;
 }
 
@@ -225,10 +265,10 @@ void printThesaurusHits(const ThesaurusBrowser &browser) {
 
 int thesaurusListing(int argc, char **argv, bool byLetter) {
     const Arguments args(argc, argv, {"--sorted"}, {});
-    const std::string &path = args.positional(2, 0);
+    const std::string &path = fileArgument(args.positional(2, 0), "FILE");
     const std::string &query = args.positional(2, 1);
     ThesaurusBrowser browser(args.flag("--sorted") ? BrowserKind::BuiltIn : BrowserKind::Other);
-    browser.load(existing(path));
+    browser.load(path, WhenMissing::Fail);
     if (byLetter)
         browser.filterByLetter(letterArgument(query));
     else
@@ -240,9 +280,12 @@ int thesaurusListing(int argc, char **argv, bool byLetter) {
 int lexiconListing(int argc, char **argv, bool byLetter) {
     const Arguments args(argc, argv, {}, {"--lexicon"});
     const std::string &query = args.positional(1, 0);
-    const std::string path = args.value("--lexicon").value_or(lexiconPath());
+    const std::string path = fileArgument(args.value("--lexicon").value_or(lexiconPath()), "--lexicon");
+    // An empty lexicon is a missing one, as for the lexicon browser: there is nothing to list.
+    auto table = loadLexicon(path, WhenMissing::ReadEmpty);
+    if (!table) throw FileError(path, "the lexicon is missing or empty");
     LexiconBrowser browser;
-    browser.setTable(loadLexicon(existing(path)).value_or(LexiconTable{}));
+    browser.setTable(std::move(*table));
     if (byLetter)
         browser.filterByLetter(letterArgument(query));
     else
@@ -258,7 +301,7 @@ int lexiconListing(int argc, char **argv, bool byLetter) {
 int report(int argc, char **argv) {
     const Arguments args(argc, argv, {}, {});
     Grid grid = makeAnalysisGrid();
-    loadAnalysisFile(existing(args.positional(1, 0)), grid);
+    loadAnalysisFile(fileArgument(args.positional(1, 0), "ANALYSIS.DAT"), grid, WhenMissing::Fail);
     const PrintedReport printed = printGridReport(grid, analysisReportLabels(), workspaceReportLastRow(grid));
     Output out;
     for (std::size_t page = 0; page < printed.pages.size(); ++page) {
@@ -270,20 +313,22 @@ int report(int argc, char **argv) {
 
 int create(int argc, char **argv) {
     const Arguments args(argc, argv, {"--import"}, {});
-    const std::string &path = args.positional(1, 0);
+    const std::string &path = fileArgument(args.positional(1, 0), "NEW.DAT");
     CliPrompter prompter(path);
-    prompter.refuseUnanswered("File esiste", path + ": the file exists already; it is not replaced");
+    // The same refusal as when the name is taken by another process at the last moment.
+    prompter.refuseUnanswered("File esiste", FileError(path, std::string(kFileExistsReason)).what());
     prompter.answer("Crea un nuovo Thesaurus", args.flag("--import"));
     const std::string builtIn = builtInThesaurusPath();
-    if (args.flag("--import")) existing(builtIn);
+    if (args.flag("--import") && fileKind(builtIn) != FileKind::Regular)
+        throw FileError(builtIn, "no such file");
     createNewThesaurus(prompter, builtIn);
     return 0;
 }
 
 int compile(int argc, char **argv, bool lexicon) {
     const Arguments args(argc, argv, {}, {});
-    const std::string &source = args.positional(2, 0);
-    const std::string &output = args.positional(2, 1);
+    const std::string &source = fileArgument(args.positional(2, 0), "SOURCE.tsv");
+    const std::string &output = fileArgument(args.positional(2, 1), "OUT.DAT");
     const std::size_t count = lexicon ? compileLexicon(source, output) : compileThesaurus(source, output);
     std::fprintf(stderr, "%s: %zu records\n", output.c_str(), count);
     return 0;

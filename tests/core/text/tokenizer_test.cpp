@@ -97,6 +97,11 @@ TEST(Encoding, InputTextIsDecodedOnlyWhenItIsUtf8WithNonAscii) {
                               "b"),
               "a b");
     EXPECT_EQ(decodeInputText("caf\xe9"), "caf\xe9");
+    // A mark before bytes that are not UTF-8 is dropped all the same: no form "\xef" from it.
+    EXPECT_EQ(decodeInputText("\xef\xbb\xbf"
+                              "caf\xe9 est"),
+              "caf\xe9 est");
+    EXPECT_EQ(decodeInputText("\xef\xbb\xbf"), "");
 }
 
 TEST(TextFile, LoadsTheWholeFileUnchanged) {
