@@ -7,6 +7,11 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
 #include <filesystem>
 
 #include "records/analysis_record.h"
@@ -208,6 +213,56 @@ TEST_F(EditSessionTest, VanishedThesaurusIsReportedAndTheEditSurvives) {
     EXPECT_EQ(cell(workspace, 1, 0), "Roma");
     EXPECT_EQ(workspace.Text2->text(), "sum");
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+// Makes a file read-only for everyone, the superuser included (the immutable flag), as long as
+// the guard lives. ok() is false where the file system or the user's rights do not allow it.
+class ReadOnlyFile {
+public:
+    explicit ReadOnlyFile(std::string path) : m_path(std::move(path)) {
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_read);
+        m_immutable = setImmutable(true);
+        m_ok = m_immutable || ::access(m_path.c_str(), W_OK) != 0;
+    }
+    ~ReadOnlyFile() {
+        if (m_immutable) setImmutable(false);
+        std::filesystem::permissions(m_path, std::filesystem::perms::owner_all);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    bool setImmutable(bool on) {
+        const int fd = ::open(m_path.c_str(), O_RDONLY);
+        if (fd < 0) return false;
+        int flags = 0;
+        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        if (done) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        ::close(fd);
+        return done;
+    }
+
+    std::string m_path;
+    bool m_immutable = false;
+    bool m_ok = false;
+};
+
+TEST_F(EditSessionTest, ReadOnlyThesaurusIsLookedUpButRefusesAdditionsWithTheEditKept) {
+    const std::string user = thesaurus("utente.dat", {kRoma});
+    const ReadOnlyFile readOnly(user);
+    if (!readOnly.ok()) GTEST_SKIP() << "no way to make a file read-only here";
+    frmanalyse &workspace = openWorkspace(user);
+    EXPECT_EQ(cell(workspace, 1, 1).substr(0, 5), "Roma ");
+
+    clickRow(workspace.grille01, 2);
+    type(workspace.Text2, "sum");
+    m_prompter.expectInformStartingWith("", user + ":\r\n");
+    QTest::mouseClick(workspace.Command2, Qt::LeftButton);
+    EXPECT_EQ(cell(workspace, 2, 1), "sum");
+    EXPECT_EQ(workspace.Text2->text(), "sum");
+    EXPECT_EQ(readBytes(user).size(), 216u);
 }
 
 TEST_F(EditSessionTest, ReopenedWorkspaceWithoutAThesaurusStillAppliesToTheGrid) {
