@@ -78,6 +78,8 @@ AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant, const char *na
     grille01->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grille01->verticalHeader()->setDefaultSectionSize(grille01->fontMetrics().height() + 6);
     grille01->horizontalHeader()->setHighlightSections(false);
+    // The header row is captions only: a click on it selects nothing.
+    grille01->horizontalHeader()->setSectionsClickable(false);
     m_model = new GridModel(m_workspace.grid, this);
     grille01->setModel(m_model);
     for (int column = 0; column < m_model->columnCount(); ++column)

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 
 #include "ui/desktop.h"
 #include "ui/title_banner.h"
@@ -117,6 +118,7 @@ frmSplash::frmSplash(Desktop &desktop, QWidget *parent)
 
 void frmSplash::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
+    if (const QScreen *screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
     if (!m_handedOver && !Timer1.isActive()) Timer1.start();
     activateWindow();
     setFocus();

@@ -76,6 +76,17 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
     }
 }
 
+Qt::ItemFlags GridModel::flags(const QModelIndex &index) const {
+    if (!index.isValid() || index.row() >= rowCount()) return Qt::NoItemFlags;
+    const std::size_t row = gridRow(index.row());
+    for (std::size_t column = 0; column < m_grid.columnCount(); ++column) {
+        const std::string &text = m_grid.text(row, column);
+        if (text.find_first_not_of(' ') != std::string::npos)
+            return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+    }
+    return Qt::ItemNeverHasChildren;
+}
+
 void GridModel::rowsChanged(std::size_t firstGridRow, std::size_t lastGridRow) {
     if (firstGridRow < 1) firstGridRow = 1;
     if (lastGridRow >= m_grid.rowCount()) lastGridRow = m_grid.rowCount() - 1;

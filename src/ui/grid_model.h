@@ -22,6 +22,8 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    // An empty row (every cell blank) cannot be selected, by click or by key.
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
 
     static std::size_t gridRow(int modelRow) { return static_cast<std::size_t>(modelRow) + 1; }
     static int modelRow(std::size_t gridRow) { return static_cast<int>(gridRow) - 1; }

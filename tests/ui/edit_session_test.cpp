@@ -35,10 +35,10 @@ const AnalysisFields kRoma{"roma", "Roma", "Roma", "N1", "nom. f. sg.", "_"};
 
 class EditSessionTest : public UiTest {
 protected:
-    // frmanalyse on the text "Roma est" against the user thesaurus at `thesaurusPath`.
-    frmanalyse &openWorkspace(const std::string &thesaurusPath) {
+    // frmanalyse on `words` against the user thesaurus at `thesaurusPath`.
+    frmanalyse &openWorkspace(const std::string &thesaurusPath, const char *words = "Roma est") {
         const std::string text = m_dir.path("roma.txt");
-        writeBytes(text, "Roma est");
+        writeBytes(text, words);
         desktop().showMainWindow().loadTextFrom(text);
         m_prompter.expectFile(FileRole::Open, thesaurusPath);
         QTest::mouseClick(desktop().showThesaurusChoix().Command2, Qt::LeftButton);
@@ -295,6 +295,22 @@ TEST_F(EditSessionTest, ReopenedWorkspaceWithoutAThesaurusStillAppliesToTheGrid)
     find<ui::Morphologique>()->ouvriranalyse->trigger();
     EXPECT_EQ(find<frmanalyse02>(), reopened);
     EXPECT_EQ(reopened->workspace().grid.text(1, 1), "sum");
+}
+
+TEST_F(EditSessionTest, ArrowKeysSelectRowsAsClicksDo) {
+    // The last form is known, so an empty row follows it.
+    frmanalyse &workspace = openWorkspace(thesaurus("utente.dat", {kRoma}), "est Roma");
+    ASSERT_EQ(workspace.workspace().grid.rowCount(), 4u);
+    clickRow(workspace.grille01, 1);
+    EXPECT_EQ(workspace.Text1->text(), "est");
+    QTest::keyClick(workspace.grille01, Qt::Key_Down);
+    EXPECT_EQ(workspace.workspace().selectedRow, 2u);
+    EXPECT_EQ(workspace.Text1->text(), "Roma");
+    // The empty row cannot be selected: the selection stays on "Roma".
+    QTest::keyClick(workspace.grille01, Qt::Key_Down);
+    EXPECT_EQ(workspace.workspace().selectedRow, 2u);
+    EXPECT_EQ(workspace.Text1->text(), "Roma");
+    EXPECT_EQ(workspace.grille01->selectionModel()->selectedRows().value(0).row(), 1);
 }
 
 TEST_F(EditSessionTest, FormColumnStaysInViewWhenTheGridScrollsSideways) {
