@@ -46,38 +46,43 @@ std::string folded(std::string_view text) {
     return lowerCp1252(trimRight(text));
 }
 
-// An entry holds the same analysis as the edit fields: every text compared lower-cased with its
-// trailing spaces removed. The form's trailing spaces count in the workspace filled by a lookup
-// (whose table forms are already trimmed), not in the re-opened one.
-bool holdsAnalysis(const ThesaurusEntry &entry, const AnalysisFields &fields, WorkspaceKind kind) {
+// An entry holds the analysis that would be appended: every text compared lower-cased with its
+// trailing spaces removed, an empty text standing for the "_" it would be stored as. The form's
+// trailing spaces count in the workspace filled by a lookup (whose table forms are already
+// trimmed), not in the re-opened one.
+bool holdsAnalysis(const ThesaurusEntry &entry, const AnalysisFields &stored, WorkspaceKind kind) {
     if (entry.sentinel()) return false;
+    auto value = [](std::string_view text) {
+        const std::string lowered = folded(text);
+        return lowered.empty() ? std::string(kEmptyValue) : lowered;
+    };
     const std::string form =
-        kind == WorkspaceKind::Reopened ? folded(fields.form) : lowerCp1252(std::string_view(fields.form));
+        kind == WorkspaceKind::Reopened ? folded(stored.form) : lowerCp1252(std::string_view(stored.form));
     const std::array<std::pair<std::string_view, std::string_view>, 5> columns = {{
-        {entry.lemma(), fields.lemma},
-        {entry.translation(), fields.translation},
-        {entry.category(), fields.category},
-        {entry.caseGenderNumber(), fields.caseGenderNumber},
-        {entry.moodTenseVoice(), fields.moodTenseVoice},
+        {entry.lemma(), stored.lemma},
+        {entry.translation(), stored.translation},
+        {entry.category(), stored.category},
+        {entry.caseGenderNumber(), stored.caseGenderNumber},
+        {entry.moodTenseVoice(), stored.moodTenseVoice},
     }};
     if (folded(entry.form()) != form) return false;
-    for (const auto &[stored, typed] : columns)
-        if (folded(stored) != folded(typed)) return false;
+    for (const auto &[held, typed] : columns)
+        if (value(held) != value(typed)) return false;
     return true;
 }
 
 // Appends the analysis to the thesaurus file and to the table, unless the table already holds it.
 ApplyOutcome addToThesaurus(AnalysisWorkspace &workspace, const AnalysisFields &fields,
                             const std::string &rowForm, const std::string &path, Prompter &prompter) {
+    AnalysisFields stored = fields;
+    if (rowForm.empty()) stored.form = kEmptyValue;
     for (const ThesaurusEntry &entry : workspace.table) {
-        if (!holdsAnalysis(entry, fields, workspace.kind)) continue;
+        if (!holdsAnalysis(entry, stored, workspace.kind)) continue;
         std::string text(kAlreadyPresent);
         if (workspace.kind == WorkspaceKind::Reopened) text += '.';
         prompter.inform(std::string(kAlreadyPresentTitle), text, Icon::Information);
         return ApplyOutcome::AlreadyPresent;
     }
-    AnalysisFields stored = fields;
-    if (rowForm.empty()) stored.form = kEmptyValue;
     const ThesaurusRecord record = appendThesaurusRecord(path, stored);
     workspace.table.append(record, EntryTrim::FormOnly);
     return ApplyOutcome::Added;

@@ -105,9 +105,18 @@ TEST_F(Editing, ApplyingAddsAnAnalysisOnceAndAlwaysUpdatesTheRow) {
     EXPECT_EQ(readBytes(thesaurus), after);
     EXPECT_EQ(workspace.grid.text(2, kForm), "EST") << "the row is updated all the same";
 
+    // An empty field is stored as "_", and found again as such.
+    const AnalysisFields sparse{"est", "sum", "", "V6", "", "ind. pr\xe9s. act."};
+    EXPECT_EQ(applyEdit(workspace, sparse, ThesaurusAddition{thesaurus}, prompter), ApplyOutcome::Added);
+    prompter.expectInform("Analisi esistente", kPresent, Icon::Information);
+    EXPECT_EQ(applyEdit(workspace, sparse, ThesaurusAddition{thesaurus}, prompter),
+              ApplyOutcome::AlreadyPresent);
+    const std::string withSparse = readBytes(thesaurus);
+    EXPECT_EQ(withSparse.size(), after.size() + 216);
+
     // Without Check1 only the grid changes.
     EXPECT_EQ(applyEdit(workspace, est, std::nullopt, prompter), ApplyOutcome::Applied);
-    EXPECT_EQ(readBytes(thesaurus), after);
+    EXPECT_EQ(readBytes(thesaurus), withSparse);
 }
 
 TEST_F(Editing, AnUnchangedNotFoundRowIsStoredAsFormAndUnderscores) {
