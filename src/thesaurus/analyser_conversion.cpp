@@ -217,6 +217,13 @@ bool isCoordinating(std::string_view conjunction) {
     return std::find(kCoordinating.begin(), kCoordinating.end(), conjunction) != kCoordinating.end();
 }
 
+// Possessives and pronominal adjectives are filed with the pronouns.
+bool isDeterminer(std::string_view lemma) {
+    static constexpr std::array kDeterminers = {"meus",  "tuus", "suus",   "noster",  "vester", "alius",
+                                                "alter", "uter", "neuter", "uterque", "ullus",  "nullus"};
+    return std::find(kDeterminers.begin(), kDeterminers.end(), lemma) != kDeterminers.end();
+}
+
 // Verb category from the analyser's conjugation and variant and the lemma.
 std::optional<std::string> verbCategory(int conjugation, int variant, std::string_view lemma,
                                         const Entry &entry) {
@@ -306,9 +313,10 @@ struct QuSense {
     const char *lemma;
     const char *translation;
 };
-constexpr std::array<QuSense, 4> kQuSenses = {{
+constexpr std::array<QuSense, 5> kQuSenses = {{
     {"who; that; which, what;", "qui", "che, il quale"},
     {"who/what/which?", "quis", "chi?, che cosa?, quale?"},
+    {"who?, which?, what?", "quis", "chi?, che cosa?, quale?"},
     {"(after si/sin/sive/ne)", "quis", "qualcuno, qualcosa, qualche (dopo si, nisi, ne, num)"},
     {"anyone/anybody/anything; whoever you pick", "quis",
      "qualcuno, qualcosa, qualche (dopo si, nisi, ne, num)"},
@@ -395,7 +403,16 @@ public:
                 continue;
             }
             if (last == Last::Tackon || last == Last::Trick) continue;  // explanation of a particle or trick
-            if (last == Last::Inflection) {
+            if (last == Last::Inflection && m_groups.size() > 1 &&
+                !m_groups[m_groups.size() - 2].entries.empty() &&
+                m_groups[m_groups.size() - 2].entries.back().meanings.empty()) {
+                // Endings printed between an entry and its meanings (a supine after its verb)
+                // belong to that entry.
+                Group tail = std::move(m_groups.back());
+                m_groups.pop_back();
+                for (auto &inflection : tail.inflections)
+                    m_groups.back().inflections.push_back(std::move(inflection));
+            } else if (last == Last::Inflection) {
                 // Meanings straight after the endings: the entry is the one printed before
                 // (the pronouns share one entry over several groups).
                 const bool sameKind = m_groups.size() > 1 && !m_groups[m_groups.size() - 2].entries.empty() &&
@@ -417,6 +434,13 @@ public:
     }
 
     std::vector<ProposedAnalysis> convert() {
+        // An entry printed without meanings shares those of the next entry (aevus and aevum,
+        // two spellings of one word, print one list of meanings after the second).
+        std::vector<Entry *> entries;
+        for (Group &group : m_groups)
+            for (Entry &entry : group.entries) entries.push_back(&entry);
+        for (std::size_t i = entries.size(); i-- > 1;)
+            if (entries[i - 1]->meanings.empty()) entries[i - 1]->meanings = entries[i]->meanings;
         for (const Group &group : m_groups)
             for (const Entry &entry : group.entries)
                 for (const Inflection &inflection : group.inflections) convertOne(inflection, entry);
@@ -488,7 +512,7 @@ private:
         } else if (pos == "ADJ") {
             const auto d = declinedAt(c, 2);
             if (!d || d->caseName == "LOC" || a.lemma.empty()) return;
-            a.category = number(0) == 3 ? "A2" : "A1";
+            a.category = isDeterminer(a.lemma) ? "DP" : number(0) == 3 ? "A2" : "A1";
             a.caseGenderNumber = caseGenderNumber(*d);
             a.adjective = true;
             if (c.size() > 5 && c[5] == "COMP") a.marker = "(comp.) " + a.marker;

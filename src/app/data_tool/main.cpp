@@ -197,44 +197,64 @@ std::string stripMarks(std::string_view utf8) {
     return out;
 }
 
-// Keeps the first sense of a gloss of the list, without numbering, sub-entries in brackets
-// ("(uideor, eris ...: sembrare)") or repeated words:
-// "1. allontanare2. deviare" -> "allontanare"; "ramo, ramo" -> "ramo".
+// Keeps the first sense of a gloss of the list, without numbering, grammatical labels,
+// sub-entries ("si habere: trovarsi") or repeated words:
+// "1. allontanare2. deviare" -> "allontanare"; "tr. - apprendere" -> "apprendere";
+// "ramo, ramo" -> "ramo"; "cattivi. comp. peior" -> "cattivi".
 std::string tidyGloss(std::string_view cp1252) {
     std::string text(cp1252);
-    // Drop a leading sense number ("1. ", "1 - ", "I. ").
-    for (std::string_view lead : {"1. ", "1.", "1 - ", "1- ", "I. ", "- "})
-        if (text.starts_with(lead)) {
-            text.erase(0, lead.size());
+    static constexpr std::string_view kLabels[] = {"1.",      "1 -",    "1-",   "I.",    "-",     "tr.",
+                                                   "intr.",   "abs.",   "adj.", "pron.", "sing.", "(poét.)",
+                                                   "(poet.)", "subst.", "n.",   ":"};
+    for (bool again = true; again;) {
+        again = false;
+        while (!text.empty() && text.front() == ' ') text.erase(text.begin());
+        for (std::string_view label : kLabels) {
+            std::string l = utf8ToCp1252(label, '?');
+            if (text.starts_with(l + " ") || text == l) {
+                text.erase(0, l.size());
+                again = true;
+            }
+        }
+    }
+    // Cut where a further sense, a sub-entry or a remark starts.
+    std::size_t cut = text.size();
+    for (std::size_t i = 1; i < text.size(); ++i)
+        if (text[i] >= '0' && text[i] <= '9') {
+            cut = i;
             break;
         }
-    // Cut at the second sense.
-    for (std::string_view next : {"2.", "2 -", " II.", " - 2", "2-"}) {
-        const std::size_t at = text.find(next);
-        if (at != std::string::npos && at > 0) text.resize(at);
+    for (std::string_view mark : {" - ", ". ", " II.", "; pl.", " ; "}) cut = std::min(cut, text.find(mark));
+    const std::size_t colon = text.find(':');
+    if (colon < cut) {
+        // The item holding the colon is a sub-entry: keep the items before it.
+        const std::size_t item = text.find_last_of(",;(", colon);
+        cut = item == std::string::npos ? colon : item;
     }
-    // Remove bracketed parts holding a colon (sub-entries of related words).
-    for (std::size_t open = text.find('('); open != std::string::npos; open = text.find('(', open)) {
-        const std::size_t close = text.find(')', open);
-        if (close == std::string::npos) break;
-        if (text.substr(open, close - open).find(':') != std::string::npos) {
-            text.erase(open, close - open + 1);
-        } else {
-            open = close;
-        }
+    text.resize(std::min(cut, text.size()));
+    // A bracket closed but never opened ends a sub-entry: keep the items before it.
+    const std::size_t close = text.find(')');
+    if (close != std::string::npos && text.rfind('(', close) == std::string::npos) {
+        const std::size_t item = text.find_last_of(",;", close);
+        text.resize(item == std::string::npos ? close : item);
     }
-    // Split into comma-separated items, drop empty and repeated ones.
+    // A bracket left open reads as a fault.
+    const std::size_t open = text.rfind('(');
+    if (open != std::string::npos && text.find(')', open) == std::string::npos) text.resize(open);
+    // Comma- or semicolon-separated items, without empty and repeated ones.
     std::vector<std::string> items;
     std::size_t start = 0;
     while (start <= text.size()) {
-        std::size_t comma = text.find(',', start);
+        std::size_t comma = text.find_first_of(",;", start);
         if (comma == std::string::npos) comma = text.size();
         std::string item = text.substr(start, comma - start);
         while (!item.empty() && (item.front() == ' ' || item.front() == '-')) item.erase(item.begin());
-        while (!item.empty() && (item.back() == ' ' || item.back() == '.' || item.back() == ';' ||
-                                 item.back() == ':' || item.back() == '-'))
+        while (!item.empty() &&
+               (item.back() == ' ' || item.back() == '.' || item.back() == ':' || item.back() == '-'))
             item.pop_back();
-        if (!item.empty() && std::find(items.begin(), items.end(), item) == items.end())
+        // A stray label ("n", "pf") is no translation.
+        const bool stray = item.size() <= 2 && !items.empty();
+        if (!item.empty() && !stray && std::find(items.begin(), items.end(), item) == items.end())
             items.push_back(item);
         start = comma + 1;
     }
@@ -295,7 +315,7 @@ public:
     // `path`: lemma:gloss lines; `lemmasPath`: the list of lemmas with their inflection models,
     // which tells homographs apart (eo "go" and eo "there").
     void load(const std::string &path, const std::string &lemmasPath) {
-        std::map<std::string, char> classes;  // key with homograph digit -> class
+        std::map<std::string, std::pair<char, char>> classes;  // key with homograph digit -> class, gender
         if (!lemmasPath.empty()) {
             const std::string lemmas = readFile(lemmasPath);
             for (std::string_view line : splitLines(lemmas)) {
@@ -304,7 +324,12 @@ public:
                 if (f.size() < 5) continue;
                 std::string key = f[0].substr(0, f[0].find('='));
                 key = lowerCp1252(utf8ToCp1252(stripMarks(key), '?'));
-                classes[key] = modelClass(f[1], utf8ToCp1252(f[4], '?'));
+                const std::string info = utf8ToCp1252(f[4], '?');
+                char gender = ' ';
+                if (info.find(", m.") != std::string::npos) gender = 'm';
+                if (info.find(", f.") != std::string::npos) gender = 'f';
+                if (info.find(", n.") != std::string::npos) gender = 'n';
+                classes[key] = {modelClass(f[1], info), gender};
             }
         }
         const std::string text = readFile(path);
@@ -316,20 +341,24 @@ public:
             const std::string gloss = tidyGloss(utf8ToCp1252(line.substr(colon + 1), '?'));
             if (gloss.empty()) continue;
             const auto cls = classes.find(lowerCp1252(key));
-            m_glosses[foldLemma(key)].push_back({key, gloss, cls == classes.end() ? '?' : cls->second});
+            const auto kind = cls == classes.end() ? std::pair<char, char>{'?', ' '} : cls->second;
+            m_glosses[foldLemma(key)].push_back({key, gloss, kind.first, kind.second});
         }
     }
 
     // The gloss of `lemma` of category `category`, or empty. Among homographs the one of the
     // same part of speech wins, then one with the same initial case (a common noun does not get
     // the gloss of a proper name).
-    std::string find(std::string_view lemma, std::string_view category = {}) const {
+    std::string find(std::string_view lemma, std::string_view category = {}, char gender = ' ') const {
         const std::string folded = foldLemma(lemma);
         const char wanted = categoryClass(category);
         const bool upper = !lemma.empty() && lemma.front() >= 'A' && lemma.front() <= 'Z';
         for (const std::string &candidate : variants(folded)) {
             const auto it = m_glosses.find(candidate);
             if (it == m_glosses.end()) continue;
+            if (gender != ' ')
+                for (const auto &g : it->second)
+                    if (g.cls == wanted && g.gender == gender) return g.gloss;
             for (const auto &g : it->second)
                 if (g.cls == wanted || (wanted == 'p' && g.cls == 'a')) return g.gloss;
             for (const auto &g : it->second) {
@@ -362,7 +391,7 @@ private:
 
     struct Gloss {
         std::string key, gloss;
-        char cls;
+        char cls, gender;
     };
     std::map<std::string, std::vector<Gloss>> m_glosses;
 };
@@ -389,6 +418,16 @@ std::string englishMark(std::string_view meaning) {
     std::string m(meaning);
     while (!m.empty() && (m.back() == ';' || m.back() == ' ')) m.pop_back();
     return "[" + m + "]";
+}
+
+// The gender of a noun's reading ('m', 'f', 'n'), or ' ' for other words.
+char nounGender(const ProposedAnalysis &a) {
+    if (a.category.empty() || a.category[0] != 'N') return ' ';
+    const std::string &cgn = a.caseGenderNumber;
+    if (cgn.find(" m. ") != std::string::npos) return 'm';
+    if (cgn.find(" f. ") != std::string::npos) return 'f';
+    if (cgn.find(" nt. ") != std::string::npos) return 'n';
+    return ' ';
 }
 
 struct Record {
@@ -468,6 +507,9 @@ struct BuildOptions {
 // The key under which two analyses of one form count as the same reading.
 std::string readingKey(std::string_view lemma, std::string_view category, std::string_view cgn,
                        std::string_view mtv) {
+    // The sources write an empty descriptor as "_".
+    if (trimRight(cgn) == "_") cgn = {};
+    if (trimRight(mtv) == "_") mtv = {};
     return foldLemma(trimRight(lemma)) + "|" + std::string(trimRight(category)) + "|" +
            std::string(trimRight(cgn)) + "|" + std::string(trimRight(mtv));
 }
@@ -546,7 +588,8 @@ int build(const BuildOptions &o) {
                 handKeys.count(foldLemma(a.lemma) + "|" + a.category + "|*"))
                 continue;
             Record r;
-            std::string italian = a.translation.empty() ? glosses.find(a.lemma, a.category) : a.translation;
+            std::string italian =
+                a.translation.empty() ? glosses.find(a.lemma, a.category, nounGender(a)) : a.translation;
             r.italian = !italian.empty();
             const std::string text = a.marker + (r.italian ? italian : englishMark(a.meaning));
             r.fields = {form,

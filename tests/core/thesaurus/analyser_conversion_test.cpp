@@ -127,6 +127,15 @@ TEST(AnalyserConversion, PronounsGetTheirLemmaAndEverySense) {
     EXPECT_TRUE(has(quid, "quis", "DP", "acc. nt. sg.", "")) << describe(quid);
     EXPECT_FALSE(hasLemma(quid, "qui")) << "quid is no form of the relative:\n" << describe(quid);
     EXPECT_READING("quae", "quis", "DP", "nom. nt. pl.", "");
+    // The interrogative adjective quod (which?), one reading per sense only.
+    const auto quod = analyse("quod");
+    EXPECT_EQ(std::count_if(quod.begin(), quod.end(),
+                            [](const ProposedAnalysis &a) {
+                                return a.lemma == "quis" && a.caseGenderNumber == "acc. nt. sg." &&
+                                       a.translation.find("chi?") != std::string::npos;
+                            }),
+              1)
+        << describe(quod);
     EXPECT_READING("nobis", "nos", "DP", "dat. pl.", "");
     EXPECT_READING("quidam", "quidam", "DP", "nom. m. sg.", "");
 }
