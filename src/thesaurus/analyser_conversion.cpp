@@ -109,6 +109,9 @@ struct Entry {
     char age = 'X';
     char frequency = 'X';
     std::vector<std::string> meanings;
+    // The frequency of the entry whose meanings this one shares: the two are spellings of one
+    // word (sublimus beside sublimis); ' ' when the entry has meanings of its own.
+    char sharedWith = ' ';
 };
 
 struct Group {
@@ -330,6 +333,27 @@ std::string markerForParticle(std::string_view particle) {
     return "";
 }
 
+int frequencyRank(char letter) {
+    switch (letter) {
+        case 'A':
+            return 1;
+        case 'B':
+            return 2;
+        case 'C':
+            return 3;
+        case 'D':
+            return 4;
+        case 'E':
+            return 5;
+        case 'F':
+            return 6;
+        case 'X':
+            return 3;
+        default:
+            return 7;  // I, M, N: single inscriptions, graffiti, one author
+    }
+}
+
 class Converter {
 public:
     explicit Converter(std::string_view form) : m_form(form), m_foldedForm(foldSpelling(form)) {}
@@ -440,7 +464,10 @@ public:
         for (Group &group : m_groups)
             for (Entry &entry : group.entries) entries.push_back(&entry);
         for (std::size_t i = entries.size(); i-- > 1;)
-            if (entries[i - 1]->meanings.empty()) entries[i - 1]->meanings = entries[i]->meanings;
+            if (entries[i - 1]->meanings.empty()) {
+                entries[i - 1]->meanings = entries[i]->meanings;
+                entries[i - 1]->sharedWith = entries[i]->frequency;
+            }
         for (const Group &group : m_groups)
             for (const Entry &entry : group.entries)
                 for (const Inflection &inflection : group.inflections) convertOne(inflection, entry);
@@ -458,6 +485,9 @@ private:
     // How the inflection's word stands to the form: the form itself, the form less an
     // enclitic, or neither (a spelling trick).
     void convertOne(const Inflection &inflection, const Entry &entry) {
+        // A rarer spelling of a word printed beside its usual one is left out.
+        if (entry.sharedWith != ' ' && frequencyRank(entry.frequency) > frequencyRank(entry.sharedWith))
+            return;
         ProposedAnalysis a;
         a.form = m_form;
         const std::string word = foldSpelling(inflection.word);
@@ -512,6 +542,11 @@ private:
         } else if (pos == "ADJ") {
             const auto d = declinedAt(c, 2);
             if (!d || d->caseName == "LOC" || a.lemma.empty()) return;
+            // Adjectives of two and three endings (fortis, acer) have their ablative in -i; the
+            // analyser's -e reading of them is no classical form.
+            if (number(0) == 3 && (number(1) == 2 || number(1) == 3) && d->caseName == "ABL" &&
+                d->number == "S" && endsWith(inflection.word, "e") && (c.size() < 6 || c[5] == "POS"))
+                return;
             a.category = isDeterminer(a.lemma) ? "DP" : number(0) == 3 ? "A2" : "A1";
             a.caseGenderNumber = caseGenderNumber(*d);
             a.adjective = true;
@@ -564,6 +599,16 @@ private:
         const auto category = verbCategory(std::atoi(c[0].c_str()), std::atoi(c[1].c_str()), a.lemma, entry);
         if (!category) return false;
         a.category = *category;
+        // The participles and supine printed under fio (factus, factum) are those of facio.
+        if (endsWith(a.lemma, "fio") &&
+            (inflection.partOfSpeech == "VPAR" || inflection.partOfSpeech == "SUPINE")) {
+            a.lemma = a.lemma.substr(0, a.lemma.size() - 3) + "facio";
+            Entry passive = entry;
+            passive.codes.clear();
+            if (!convertVerb(a, inflection, passive)) return false;
+            a.category = "V5";
+            return true;
+        }
         const bool deponent = hasCode(entry, "DEP");
         const bool semiDeponent = hasCode(entry, "SEMIDEP");
         a.deponent = deponent;
@@ -698,27 +743,6 @@ private:
     std::vector<bool> m_split, m_whole;  // per analysis: an enclitic split off; the whole form
     bool m_enclitic = false, m_wholeWord = false;
 };
-
-int frequencyRank(char letter) {
-    switch (letter) {
-        case 'A':
-            return 1;
-        case 'B':
-            return 2;
-        case 'C':
-            return 3;
-        case 'D':
-            return 4;
-        case 'E':
-            return 5;
-        case 'F':
-            return 6;
-        case 'X':
-            return 3;
-        default:
-            return 7;  // I, M, N: single inscriptions, graffiti, one author
-    }
-}
 
 template <typename Pred>
 void removeIf(std::vector<ProposedAnalysis> &analyses, Pred pred) {

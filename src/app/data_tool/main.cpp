@@ -211,7 +211,8 @@ std::string tidyGloss(std::string_view cp1252) {
         while (!text.empty() && text.front() == ' ') text.erase(text.begin());
         for (std::string_view label : kLabels) {
             std::string l = utf8ToCp1252(label, '?');
-            if (text.starts_with(l + " ") || text == l) {
+            const bool numbering = l == "1." || l == "I.";  // may run into the word: "1.achever"
+            if (text.starts_with(l + " ") || text == l || (numbering && text.starts_with(l))) {
                 text.erase(0, l.size());
                 again = true;
             }

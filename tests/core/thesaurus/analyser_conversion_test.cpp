@@ -109,6 +109,21 @@ TEST(AnalyserConversion, ParticiplesGerundivesAndGerunds) {
     EXPECT_READING("casus", "cado", "V3", "nom. m. sg.", "part. parf. pas.");
 }
 
+TEST(AnalyserConversion, ReadingsNoTeacherAccepts) {
+    // factum is the passive participle of facio, not a deponent participle of fio.
+    const auto factum = analyse("factum");
+    EXPECT_TRUE(has(factum, "facio", "V5", "acc. nt. sg.", "part. parf. pas.")) << describe(factum);
+    EXPECT_FALSE(hasLemma(factum, "fio")) << describe(factum);
+    // The ablative of acer is acri: acre is no ablative.
+    const auto acre = analyse("acre");
+    EXPECT_TRUE(has(acre, "acer", "A2", "acc. nt. sg.", "")) << describe(acre);
+    EXPECT_FALSE(has(acre, "acer", "A2", "abl. sg.", "")) << describe(acre);
+    // sublimus is an old spelling printed beside sublimis, which alone is kept.
+    const auto sublimis = analyse("sublimis");
+    EXPECT_TRUE(has(sublimis, "sublimis", "A2", "gén. sg.", "")) << describe(sublimis);
+    EXPECT_FALSE(hasLemma(sublimis, "sublimus")) << describe(sublimis);
+}
+
 TEST(AnalyserConversion, ComparativesKeepThePositiveAndMarkTheDegree) {
     EXPECT_READING("melior", "bonus", "A1", "nom. sg.", "", "(comp.) ");
     EXPECT_READING("facillime", "facile", "ADV", "", "", "(superl.) ");
