@@ -101,6 +101,7 @@ struct Inflection {
     bool unusualAge = false;
     std::string tackon;  // the enclitic or particle in force when the line was read
     bool trick = false, syncope = false;
+    bool derived = false;  // built from a prefix or suffix, or from two words run together
 };
 
 struct Entry {
@@ -112,6 +113,7 @@ struct Entry {
     // The frequency of the entry whose meanings this one shares: the two are spellings of one
     // word (sublimus beside sublimis); ' ' when the entry has meanings of its own.
     char sharedWith = ' ';
+    bool rarerSpelling = false;
 };
 
 struct Group {
@@ -119,9 +121,10 @@ struct Group {
     std::vector<Entry> entries;
 };
 
+// The headword's first word: "duo" of "duo -ae o, secundus -a -um, ...".
 std::string firstHeadwordPart(std::string_view headword) {
-    const std::size_t comma = headword.find(',');
-    return std::string(trim(headword.substr(0, comma)));
+    const std::string_view first = trim(headword.substr(0, headword.find(',')));
+    return std::string(first.substr(0, first.find(' ')));
 }
 
 // The principal parts of an entry, by commas.
@@ -360,7 +363,7 @@ public:
 
     void read(std::string_view output) {
         std::string tackon;
-        bool trick = false, syncope = false;
+        bool trick = false, syncope = false, derived = false;
         enum class Last { Nothing, Inflection, Entry, Meaning, Tackon, Trick } last = Last::Nothing;
         std::size_t pos = 0;
         while (pos <= output.size()) {
@@ -378,9 +381,9 @@ public:
                 if (words[1] == "TACKON" || words[1] == "PREFIX" || words[1] == "SUFFIX") {
                     if (words[1] == "TACKON") {
                         tackon = std::string(words[0]);
+                        derived = false;
                     } else {
-                        trick = true;  // a word built from a prefix or suffix is a guess
-                        syncope = false;
+                        derived = true;  // a word the analyser builds from a prefix or suffix
                     }
                     last = Last::Tackon;
                     continue;
@@ -401,6 +404,7 @@ public:
                 inflection.tackon = tackon;
                 inflection.trick = trick;
                 inflection.syncope = syncope;
+                inflection.derived = derived;
                 m_groups.back().inflections.push_back(std::move(inflection));
                 last = Last::Inflection;
                 continue;
@@ -423,6 +427,7 @@ public:
             if (isTrickLine(line)) {
                 trick = true;
                 syncope = isSyncopeLine(line) || (syncope && startsWith(line, "Syncopated"));
+                derived = startsWith(line, "Two words") || startsWith(line, "May be 2");
                 last = Last::Trick;
                 continue;
             }
@@ -463,6 +468,16 @@ public:
         std::vector<Entry *> entries;
         for (Group &group : m_groups)
             for (Entry &entry : group.entries) entries.push_back(&entry);
+        // Of two entries of one group with the same genitive (viscer and viscus, visceris) the
+        // rarer is another spelling of the same word.
+        for (Group &group : m_groups)
+            for (Entry &entry : group.entries)
+                for (const Entry &other : group.entries) {
+                    const auto a = headwordParts(entry.headword), b = headwordParts(other.headword);
+                    if (&entry != &other && a.size() > 1 && b.size() > 1 && !a[1].empty() && a[1] == b[1] &&
+                        frequencyRank(entry.frequency) > frequencyRank(other.frequency))
+                        entry.rarerSpelling = true;
+                }
         for (std::size_t i = entries.size(); i-- > 1;)
             if (entries[i - 1]->meanings.empty()) {
                 entries[i - 1]->meanings = entries[i]->meanings;
@@ -486,8 +501,12 @@ private:
     // enclitic, or neither (a spelling trick).
     void convertOne(const Inflection &inflection, const Entry &entry) {
         // A rarer spelling of a word printed beside its usual one is left out.
-        if (entry.sharedWith != ' ' && frequencyRank(entry.frequency) > frequencyRank(entry.sharedWith))
+        if (entry.rarerSpelling ||
+            (entry.sharedWith != ' ' && frequencyRank(entry.frequency) > frequencyRank(entry.sharedWith)))
             return;
+        // Words the analyser builds from a prefix or suffix or from two words (ligario from
+        // liga, a medieval league) are guesses no reader can trust: left out.
+        if (inflection.derived) return;
         ProposedAnalysis a;
         a.form = m_form;
         const std::string word = foldSpelling(inflection.word);
@@ -538,7 +557,24 @@ private:
                 if (declension != 9) return;
             }
             a.category = declension == 9 ? "N6" : "N" + std::to_string(declension);
+            a.noun = true;
+            // The analyser names a name used in the plural only by its singular (Athena for
+            // Athenae, "Athens (pl.)"): the lemma is the plural. (A common noun marked so, omne
+            // "all things (pl.); everything", has a singular too.)
+            const std::string firstSense = a.meaning.substr(0, a.meaning.find_first_of(";,"));
+            if (endsWith(firstSense, "(pl.)") && std::isupper(static_cast<unsigned char>(a.lemma.front()))) {
+                if (d->number == "S") return;  // Nonae has no singular: nonam is nonus
+                if (declension == 1 && endsWith(a.lemma, "a")) a.lemma += "e";
+                if (declension == 2 && endsWith(a.lemma, "us"))
+                    a.lemma = a.lemma.substr(0, a.lemma.size() - 2) + "i";
+                if (declension == 2 && endsWith(a.lemma, "um"))
+                    a.lemma = a.lemma.substr(0, a.lemma.size() - 2) + "a";
+            }
             a.caseGenderNumber = caseGenderNumber(*d);
+            // The analyser's Greek genitive singular in -um (rhetorum) is the genitive plural.
+            if (declension == 3 && d->caseName == "GEN" && d->number == "S" &&
+                endsWith(inflection.word, "um"))
+                a.caseGenderNumber = caseToken("GEN") + genderToken(d->gender) + numberToken("P");
         } else if (pos == "ADJ") {
             const auto d = declinedAt(c, 2);
             if (!d || d->caseName == "LOC" || a.lemma.empty()) return;
@@ -547,7 +583,13 @@ private:
             if (number(0) == 3 && (number(1) == 2 || number(1) == 3) && d->caseName == "ABL" &&
                 d->number == "S" && endsWith(inflection.word, "e") && (c.size() < 6 || c[5] == "POS"))
                 return;
-            a.category = isDeterminer(a.lemma) ? "DP" : number(0) == 3 ? "A2" : "A1";
+            const bool comparative = c.size() > 5 && c[5] == "COMP";
+            if (isDeterminer(a.lemma))
+                a.category = "DP";
+            else if (number(0) == 3 || (number(0) == 0 && comparative))
+                a.category = "A2";  // potior
+            else
+                a.category = "A1";
             a.caseGenderNumber = caseGenderNumber(*d);
             a.adjective = true;
             if (c.size() > 5 && c[5] == "COMP") a.marker = "(comp.) " + a.marker;
@@ -797,6 +839,14 @@ void applyEconomyRules(std::vector<ProposedAnalysis> &analyses, unsigned rules) 
                 return b.participle && b.caseGenderNumber == a.caseGenderNumber &&
                        frequencyRank(b.frequency) < frequencyRank(a.frequency);
             });
+        });
+    }
+    if (has(EconomyRule::SubstantivisedAdjective)) {
+        const std::vector<ProposedAnalysis> all = analyses;
+        removeIf(analyses, [&](const ProposedAnalysis &a) {
+            return a.noun && std::any_of(all.begin(), all.end(), [&](const ProposedAnalysis &b) {
+                       return b.adjective && b.lemma == a.lemma;
+                   });
         });
     }
     if (has(EconomyRule::VocativeLikeNominative)) {

@@ -35,6 +35,7 @@ struct ProposedAnalysis {
     bool deponent = false;
     bool participle = false;  // a participle, gerundive or gerund of a verb
     bool adjective = false;   // an adjective entry (category A1 or A2)
+    bool noun = false;        // a noun entry (N1 to N6)
     bool operator==(const ProposedAnalysis &) const = default;
 };
 
@@ -47,12 +48,13 @@ std::vector<ProposedAnalysis> convertAnalyserOutput(std::string_view form, std::
 // Rules that remove analyses a reader does not need, so that a limited thesaurus holds more
 // forms. Each can be switched off to measure what it gains.
 enum class EconomyRule : unsigned {
-    VocativeLikeNominative = 1,  // a vocative beside the same nominative
-    ParticipialAdjective = 2,    // a rarer adjective entry repeating a participle's reading
-    DeponentActiveTwin = 4,      // a non-deponent twin (arbitro) beside the deponent (arbitror)
-    UncommonBesideCommon = 8,    // an uncommon or rare entry beside a common one
+    VocativeLikeNominative = 1,    // a vocative beside the same nominative
+    ParticipialAdjective = 2,      // a rarer adjective entry repeating a participle's reading
+    DeponentActiveTwin = 4,        // a non-deponent twin (arbitro) beside the deponent (arbitror)
+    UncommonBesideCommon = 8,      // an uncommon or rare entry beside a common one
+    SubstantivisedAdjective = 16,  // a noun entry repeating an adjective (omnis "all men")
 };
-inline constexpr unsigned kAllEconomyRules = 15;
+inline constexpr unsigned kAllEconomyRules = 31;
 
 // Keeps real analyses: drops guesses when the form has an analysis that is not one, and
 // entries of unusual age when the form has one of ordinary age.

@@ -10,7 +10,6 @@
 #include <iostream>
 #include <iterator>
 #include <map>
-#include <random>
 #include <set>
 #include <sstream>
 #include <string>
@@ -42,7 +41,8 @@ constexpr std::string_view kHelp = R"(Usage: orbalis-data COMMAND ...
       --hand-thesaurus FILE --hand-lexicon FILE   hand-checked sources, kept as they are
       --thesaurus-out FILE --lexicon-out FILE     sources to write (omit to write nothing)
       --rules N            economy rules to apply (bits: 1 vocative, 2 participial adjective,
-                           4 deponent twin, 8 uncommon beside common; default 15)
+                           4 deponent twin, 8 uncommon beside common, 16 noun repeating an
+                           adjective; default 31)
       --by-frequency       choose forms by frequency alone, not frequency per record
       --sample FILE        write 100 generated records drawn with a fixed seed
       --measure TEXT...    report the share of each text's tokens and forms the choice covers
@@ -701,13 +701,25 @@ int build(const BuildOptions &o) {
         std::vector<const Record *> pool;
         for (const Record &r : chosen)
             if (!r.hand) pool.push_back(&r);
-        std::mt19937 random(20261207);
-        std::set<std::size_t> picked;
-        while (picked.size() < std::min<std::size_t>(100, pool.size())) picked.insert(random() % pool.size());
+        // Each record draws a number from its own text and a fixed seed; the 100 lowest are the
+        // sample, so that a change elsewhere in the data leaves the rest of the sample as it was.
+        const auto draw = [](const AnalysisFields &f) {
+            std::uint64_t h = 1469598103934665603ull ^ 20261207u;
+            for (const std::string *text :
+                 {&f.form, &f.lemma, &f.category, &f.caseGenderNumber, &f.moodTenseVoice})
+                for (char ch : *text + "\t") h = (h ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
+            return h;
+        };
+        std::stable_sort(pool.begin(), pool.end(),
+                         [&](const Record *a, const Record *b) { return draw(a->fields) < draw(b->fields); });
+        pool.resize(std::min<std::size_t>(100, pool.size()));
+        std::stable_sort(pool.begin(), pool.end(), [](const Record *a, const Record *b) {
+            return lowerCp1252(a->fields.form) < lowerCp1252(b->fields.form);
+        });
         std::string out =
             "form\tlemma\ttranslation\tcategory\tcase_gender_number\tmood_tense_voice\tverdict\treason\n";
-        for (std::size_t i : picked) {
-            const auto &f = pool[i]->fields;
+        for (const Record *r : pool) {
+            const auto &f = r->fields;
             out += tsvLine(
                 {f.form, f.lemma, f.translation, f.category, f.caseGenderNumber, f.moodTenseVoice, "", ""});
         }

@@ -124,7 +124,30 @@ TEST(AnalyserConversion, ReadingsNoTeacherAccepts) {
     EXPECT_FALSE(hasLemma(sublimis, "sublimus")) << describe(sublimis);
 }
 
+TEST(AnalyserConversion, GuessesAndRarerSpellingsAreLeftOut) {
+    // Built from a suffix on a medieval word: nothing is better than this.
+    EXPECT_TRUE(analyse("ligario").empty()) << describe(analyse("ligario"));
+    const auto viscera = analyse("viscera");
+    EXPECT_TRUE(has(viscera, "viscus", "N3", "acc. nt. pl.", "")) << describe(viscera);
+    EXPECT_FALSE(hasLemma(viscera, "viscer")) << describe(viscera);
+    EXPECT_READING("rhetorum", "rhetor", "N3", "gén. m. pl.", "");
+    EXPECT_READING("duarum", "duo", "num", "gén. f. pl.", "");
+    EXPECT_FALSE(hasLemma(analyse("nonam"), "Nonae")) << "Nonae has no singular";
+}
+
+TEST(AnalyserConversion, NounsOfThePluralOnlyAndNounsRepeatingAnAdjective) {
+    EXPECT_READING("athenas", "Athenae", "N1", "acc. f. pl.", "");
+    const auto omnis = analyse("omnis");
+    EXPECT_TRUE(has(omnis, "omnis", "A2", "gén. sg.", "")) << describe(omnis);
+    EXPECT_FALSE(has(omnis, "omnis", "N3", "gén. sg.", "")) << describe(omnis);
+    EXPECT_TRUE(has(omnis, "omne", "N3", "gén. nt. sg.", "")) << "a lemma of its own stays:\n"
+                                                              << describe(omnis);
+    const auto all = analyse("omnis", kAllEconomyRules & ~unsigned(EconomyRule::SubstantivisedAdjective));
+    EXPECT_TRUE(has(all, "omnis", "N3", "gén. sg.", "")) << describe(all);
+}
+
 TEST(AnalyserConversion, ComparativesKeepThePositiveAndMarkTheDegree) {
+    EXPECT_READING("potiore", "potior", "A2", "abl. sg.", "", "(comp.) ");
     EXPECT_READING("melior", "bonus", "A1", "nom. sg.", "", "(comp.) ");
     EXPECT_READING("facillime", "facile", "ADV", "", "", "(superl.) ");
 }
