@@ -373,7 +373,6 @@ public:
             pos = end + 1;
             const std::string_view line = trim(raw);
             if (line.empty() || line == "*" || line.find("========") != std::string_view::npos) {
-                if (line.empty() && last == Last::Trick) continue;
                 continue;
             }
             if (isInflectionLine(raw)) {
@@ -542,7 +541,7 @@ private:
         std::string headLemma = withIForJ(firstHeadwordPart(entry.headword));
         const bool unique = !entry.codes.empty() && entry.codes.front() == "X";
         if (unique) {
-            const auto lemma = uniqueLemma(m_foldedForm, pos == "PRON" ? "PRON" : pos);
+            const auto lemma = uniqueLemma(m_foldedForm, pos);
             if (!lemma) return;
             headLemma = *lemma;
         }
@@ -553,9 +552,7 @@ private:
             if (declension == 9 && number(1) == 8) return;  // abbreviation
             const auto d = declinedAt(c, 2);
             if (!d || d->caseName == "LOC" || a.lemma.empty()) return;
-            if (declension < 1 || declension > 5) {
-                if (declension != 9) return;
-            }
+            if ((declension < 1 || declension > 5) && declension != 9) return;
             a.category = declension == 9 ? "N6" : "N" + std::to_string(declension);
             a.noun = true;
             // The analyser names a name used in the plural only by its singular (Athena for
@@ -607,7 +604,7 @@ private:
             a.category = "num";
             a.caseGenderNumber = caseGenderNumber(*d);
         } else if (pos == "PRON") {
-            if (!convertPronoun(a, inflection, entry, pack)) return;
+            convertPronoun(a, inflection, entry, pack);
             return;
         } else if (pos == "V" || pos == "VPAR" || pos == "SUPINE") {
             if (!convertVerb(a, inflection, entry)) return;
@@ -723,7 +720,6 @@ private:
             add(std::move(a));
             return true;
         }
-        const std::string stem = foldSpelling(inflection.word.substr(0, inflection.word.size()));
         if (declension == 5) {
             const std::string folded = foldSpelling(inflection.word);
             if (variant == 1)
