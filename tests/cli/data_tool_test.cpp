@@ -36,7 +36,8 @@ class DataTool : public ::testing::Test {
 protected:
     void SetUp() override {
         writeBytes(dir.path("freq.tsv"),
-                   "form\tcount\tcapitalised\ncasus\t50\t0\nit\t40\t0\narbitrabantur\t20\t0\ncapit\t10\t0\n"
+                   "form\tcount\tcapitalised\nqui\t60\t0\ncasus\t50\t0\nit\t40\t0\narbitrabantur\t20\t0\ncapi"
+                   "t\t10\t0\n"
                    "ligario\t5\t5\npo\xc3\xabtae\t4\t0\n");
         // The analyser's input, then its reports: the fixture of each form followed by the line
         // the analyser prints for the marker word it does not know.
@@ -63,7 +64,8 @@ protected:
                    "2|adv|||adv.|10\n");
         writeBytes(dir.path("hand.tsv"),
                    "form\tlemma\ttranslation\tcategory\tcase_gender_number\tmood_tense_voice\n"
-                   "casus\tcasus\til caso\tN4\tnom. m. sg.\t_\n");
+                   "casus\tcasus\til caso\tN4\tnom. m. sg.\t_\n"
+                   "qui\tquis\tquale?\tDP\tnom. m. sg.\t_\n");
         writeBytes(dir.path("hand-lexicon.tsv"),
                    "lemma\tcategory\ttranslation\tfrench_derivatives\tlatin_derivatives\n"
                    "casus\tN4\tcaso, caduta\tcas\tcado\n");
@@ -108,6 +110,17 @@ TEST_F(DataTool, HandCheckedRecordsWinAndGeneratedOnesAddWhatTheyLack) {
               1);
     EXPECT_TRUE(hasRow(casus, {"casus", "cado", "cadere", "V3", "nom. m. sg.", "part. parf. pas."}));
     EXPECT_TRUE(hasRow(casus, {"casus", "casus", "la caduta", "N4", "gén. m. sg.", "_"}));
+    // The indefinite quis comes in beside a hand-checked interrogative of the same case; the
+    // interrogative is not repeated.
+    const auto qui = recordsOf("qui");
+    EXPECT_TRUE(hasRow(qui, {"qui", "quis", "qualcuno, qualcosa, qualche (dopo si, nisi, ne, num)", "DP",
+                             "nom. m. sg.", "_"}));
+    EXPECT_EQ(std::count_if(qui.begin(), qui.end(),
+                            [](const auto &r) {
+                                return r[1] == "quis" && r[4] == "nom. m. sg." &&
+                                       r[2].find('?') != std::string::npos;
+                            }),
+              1);
     // A form with no trustworthy analysis, and one the analyser cannot read, stay out.
     EXPECT_TRUE(recordsOf("ligario").empty());
     EXPECT_TRUE(recordsOf("po\xc3\xabtae").empty());
@@ -159,7 +172,7 @@ TEST_F(DataTool, TheLexiconKeepsHandMadeEntriesAndTheOutputIsTheSameEveryRun) {
 TEST_F(DataTool, ReportsThatDoNotMatchTheListAreRefused) {
     writeBytes(dir.path("reports.txt"), "cas.us  N  4 1 NOM S M\n");
     EXPECT_EQ(build("1"), 1);
-    EXPECT_NE(readBytes(dir.path("err")).find("reports hold 0 of 5 forms"), std::string::npos)
+    EXPECT_NE(readBytes(dir.path("err")).find("reports hold 0 of 6 forms"), std::string::npos)
         << readBytes(dir.path("err"));
 }
 

@@ -415,10 +415,11 @@ std::string shorten(std::string text, std::size_t width) {
     return text;
 }
 
-std::string englishMark(std::string_view meaning) {
+// The English meaning in square brackets, shortened so that the brackets fit `width` too.
+std::string englishMark(std::string_view meaning, std::size_t width) {
     std::string m(meaning);
     while (!m.empty() && (m.back() == ';' || m.back() == ' ')) m.pop_back();
-    return "[" + m + "]";
+    return "[" + shorten(m, width > 2 ? width - 2 : 0) + "]";
 }
 
 // The gender of a noun's reading ('m', 'f', 'n'), or ' ' for other words.
@@ -506,13 +507,16 @@ struct BuildOptions {
 };
 
 // The key under which two analyses of one form count as the same reading.
+// A pronoun's question sense is part of the key, so that the indefinite quis (after si) is not
+// taken for the interrogative quis ("quale?") of a hand-checked record.
 std::string readingKey(std::string_view lemma, std::string_view category, std::string_view cgn,
-                       std::string_view mtv) {
+                       std::string_view mtv, std::string_view translation) {
     // The sources write an empty descriptor as "_".
     if (trimRight(cgn) == "_") cgn = {};
     if (trimRight(mtv) == "_") mtv = {};
+    const bool question = trimRight(category) == "DP" && translation.find('?') != std::string_view::npos;
     return foldLemma(trimRight(lemma)) + "|" + std::string(trimRight(category)) + "|" +
-           std::string(trimRight(cgn)) + "|" + std::string(trimRight(mtv));
+           std::string(trimRight(cgn)) + "|" + std::string(trimRight(mtv)) + (question ? "|?" : "");
 }
 
 int build(const BuildOptions &o) {
@@ -577,7 +581,7 @@ int build(const BuildOptions &o) {
                 const auto &fields = hand[h].fields;
                 records.push_back(hand[h]);
                 handKeys.insert(readingKey(fields.lemma, fields.category, fields.caseGenderNumber,
-                                           fields.moodTenseVoice));
+                                           fields.moodTenseVoice, fields.translation));
                 // An undeclined hand-made reading (a preposition with "_") stands for every case.
                 if (fields.caseGenderNumber == "_" && fields.moodTenseVoice == "_")
                     handKeys.insert(foldLemma(fields.lemma) + "|" + fields.category + "|*");
@@ -585,14 +589,16 @@ int build(const BuildOptions &o) {
             form = hand[handIt->second.front()].fields.form;
         }
         for (const auto &a : kept) {
-            if (handKeys.count(readingKey(a.lemma, a.category, a.caseGenderNumber, a.moodTenseVoice)) ||
+            if (handKeys.count(
+                    readingKey(a.lemma, a.category, a.caseGenderNumber, a.moodTenseVoice, a.translation)) ||
                 handKeys.count(foldLemma(a.lemma) + "|" + a.category + "|*"))
                 continue;
             Record r;
             std::string italian =
                 a.translation.empty() ? glosses.find(a.lemma, a.category, nounGender(a)) : a.translation;
             r.italian = !italian.empty();
-            const std::string text = a.marker + (r.italian ? italian : englishMark(a.meaning));
+            const std::size_t room = thesaurus_format::kTranslationWidth - a.marker.size();
+            const std::string text = a.marker + (r.italian ? italian : englishMark(a.meaning, room));
             r.fields = {form,
                         a.lemma,
                         shorten(text, thesaurus_format::kTranslationWidth),
@@ -683,7 +689,8 @@ int build(const BuildOptions &o) {
             italian += !gloss.empty();
             if (gloss.empty()) {
                 const auto it = englishByLemma.find(r.fields.lemma + "|" + r.fields.category);
-                gloss = englishMark(it == englishByLemma.end() ? std::string() : it->second);
+                gloss = englishMark(it == englishByLemma.end() ? std::string() : it->second,
+                                    lexicon_format::kTranslationWidth);
             }
             entries.emplace(lowerCp1252(r.fields.lemma) + "\t1\t" + r.fields.category,
                             tsvLine({r.fields.lemma, r.fields.category,
