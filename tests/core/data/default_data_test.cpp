@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
 
 #include "analysis/analysis_grid.h"
 #include "lexicon/lexicon.h"
@@ -41,6 +44,28 @@ TEST(DefaultData, BuiltInThesaurusIsSortedAndNumbered) {
     ASSERT_GE(lexicon->size(), 150u);
     for (std::size_t i = 1; i < lexicon->size(); ++i)
         EXPECT_LE(lowerCp1252((*lexicon)[i - 1].lemma), lowerCp1252((*lexicon)[i].lemma));
+}
+
+// The hand-checked records (data/src/hand) take precedence over generated ones: every one of
+// them is in the built-in thesaurus as written.
+TEST(DefaultData, HandCheckedRecordsAreKept) {
+    const ThesaurusTable table = loadThesaurusTable(kBuiltIn, EntryTrim::AllColumns);
+    std::set<std::string> records;
+    for (const auto &e : table)
+        records.insert(std::string(e.form()) + "\t" + std::string(e.lemma()) + "\t" +
+                       std::string(e.translation()) + "\t" + std::string(e.category()) + "\t" +
+                       std::string(e.caseGenderNumber()) + "\t" + std::string(e.moodTenseVoice()));
+    std::istringstream hand(testing::readBytes(kSource + "/data/src/hand/donnees.tsv"));
+    std::string line;
+    std::getline(hand, line);  // column names
+    std::size_t count = 0;
+    while (std::getline(hand, line)) {
+        if (line.empty()) continue;
+        ++count;
+        EXPECT_TRUE(records.count(utf8ToCp1252(line, '?'))) << line;
+    }
+    EXPECT_GT(count, 700u);
+    EXPECT_LE(table.size(), 32767u);
 }
 
 TEST(DefaultData, EverySampleFormIsFoundInTheBuiltInThesaurus) {
