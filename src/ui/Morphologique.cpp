@@ -15,6 +15,7 @@
 #include "ui/command_guard.h"
 #include "ui/desktop.h"
 #include "ui/frmAbout.h"
+#include "ui/menus.h"
 #include "ui/text_codec.h"
 #include "ui/title_banner.h"
 
@@ -23,12 +24,6 @@ namespace orbalis::ui {
 namespace {
 
 const QString kNoTextPrompt = QStringLiteral("Carica un file con il comando Aprire");
-
-QAction *addEntry(QMenu *menu, const char *name, const QString &caption) {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
 
 }  // namespace
 
@@ -72,26 +67,22 @@ Morphologique::Morphologique(Desktop &desktop, QWidget *parent) : QMainWindow(pa
 }
 
 void Morphologique::buildMenus() {
-    QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Schedario"));
-    fichier->setObjectName(QStringLiteral("fichier"));
+    QMenu *fichier = addMenu(menuBar(), "fichier", QStringLiteral("&Schedario"));
     ouvrir = addEntry(fichier, "ouvrir", QStringLiteral("&Aprire un testo..."));
     fermer = addEntry(fichier, "fermer", QStringLiteral("&Chiudi"));
     fichier->addSeparator();
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
 
-    QMenu *programme = menuBar()->addMenu(QStringLiteral("&Programma"));
-    programme->setObjectName(QStringLiteral("programme"));
+    QMenu *programme = addMenu(menuBar(), "programme", QStringLiteral("&Programma"));
     analyse = addEntry(programme, "analyse", QStringLiteral("&Analisi testuale"));
     ouvriranalyse = addEntry(programme, "ouvriranalyse", QStringLiteral("&Aprire un'analisi..."));
     programme->addSeparator();
     lexique = addEntry(programme, "lexique", QStringLiteral("&Dizionario (Lemme)"));
-    QMenu *thesaurus = programme->addMenu(QStringLiteral("&Thesaurus (Forme)"));
-    thesaurus->setObjectName(QStringLiteral("thesaurus"));
+    QMenu *thesaurus = addSubmenu(programme, "thesaurus", QStringLiteral("&Thesaurus (Forme)"));
     thesaurusorbalis = addEntry(thesaurus, "thesaurusorbalis", QStringLiteral("&Orbalis"));
     thesaurusautre = addEntry(thesaurus, "thesaurusautre", QStringLiteral("&Altro Thesaurus"));
 
-    QMenu *aide = menuBar()->addMenu(QStringLiteral("&Aiuto"));
-    aide->setObjectName(QStringLiteral("aide"));
+    QMenu *aide = addMenu(menuBar(), "aide", QStringLiteral("&Aiuto"));
     about = addEntry(aide, "about", QStringLiteral("&A proposito"));
 
     fermer->setEnabled(false);

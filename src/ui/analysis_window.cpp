@@ -20,18 +20,13 @@
 #include "ui/frmAbout.h"
 #include "ui/frozen_column_view.h"
 #include "ui/grid_model.h"
+#include "ui/menus.h"
 #include "ui/text_codec.h"
 #include "ui/title_banner.h"
 
 namespace orbalis::ui {
 
 namespace {
-
-QAction *addEntry(QMenu *menu, const char *name, const QString &caption) {
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QLatin1String(name));
-    return action;
-}
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption,
                         const QString &description) {
@@ -176,24 +171,19 @@ QLineEdit *AnalysisWindow::addField(QWidget *panel, QGridLayout *layout, int row
 }
 
 void AnalysisWindow::buildMenus() {
-    QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Schedario"));
-    fichier->setObjectName(QStringLiteral("fichier"));
+    QMenu *fichier = addMenu(menuBar(), "fichier", QStringLiteral("&Schedario"));
     enregistrer = addEntry(fichier, "enregistrer", QStringLiteral("&Salva"));
     imprimer = addEntry(fichier, "imprimer", QStringLiteral("&Stampare"));
     fichier->addSeparator();
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
-    QMenu *edition = menuBar()->addMenu(QStringLiteral("&Edizione"));
-    edition->setObjectName(QStringLiteral("edition"));
+    QMenu *edition = addMenu(menuBar(), "edition", QStringLiteral("&Edizione"));
     dupliquer = addEntry(edition, "dupliquer", QStringLiteral("&Duplicare una linea"));
-    QMenu *thesaurus = menuBar()->addMenu(QStringLiteral("&Thesaurus"));
-    thesaurus->setObjectName(QStringLiteral("thesaurus"));
+    QMenu *thesaurus = addMenu(menuBar(), "thesaurus", QStringLiteral("&Thesaurus"));
     thesaurusorbalis = addEntry(thesaurus, "thesaurusorbalis", QStringLiteral("&Orbalis"));
     thesaurusautre = addEntry(thesaurus, "thesaurusautre", QStringLiteral("&Altro Thesaurus"));
-    QMenu *lex = menuBar()->addMenu(QStringLiteral("&Dizionario"));
-    lex->setObjectName(QStringLiteral("lex"));
+    QMenu *lex = addMenu(menuBar(), "lex", QStringLiteral("&Dizionario"));
     lexique = addEntry(lex, "lexique", QStringLiteral("&Dizionario (lemma)"));
-    QMenu *aide = menuBar()->addMenu(QStringLiteral("&Aiuto"));
-    aide->setObjectName(QStringLiteral("aide"));
+    QMenu *aide = addMenu(menuBar(), "aide", QStringLiteral("&Aiuto"));
     about = addEntry(aide, "about", QStringLiteral("&A proposito"));
 
     connect(enregistrer, &QAction::triggered, this, &AnalysisWindow::save);
