@@ -1,5 +1,7 @@
 #include "text/text_intake.h"
 
+#include <utility>
+
 #include "records/file_system.h"
 #include "text/encoding.h"
 #include "text/text_file.h"
@@ -7,12 +9,12 @@
 namespace orbalis {
 
 std::optional<std::string> readTextWithConsent(const std::string &path, Prompter &prompter) {
-    const std::string bytes = readWholeFile(path);
+    std::string bytes = readWholeFile(path, kMaxTextBytes);
     // The limit is on the file's bytes, before any decoding.
     if (bytes.size() > kTextLimitBytes &&
         !prompter.askYesNo(std::string(kTextSizeTitle), std::string(kTextSizeQuestion)))
         return std::nullopt;
-    return decodeInputText(bytes);
+    return decodeOwnedInputText(std::move(bytes));
 }
 
 }  // namespace orbalis

@@ -20,7 +20,8 @@ inline constexpr std::string_view kTextSizeQuestion =
 
 // The text of the file at `path` (see loadTextFile), or nullopt when the file is larger than
 // kTextLimitBytes bytes and the user answered No to the size question. An accepted large text
-// is taken whole. Throws FileError when the file cannot be read.
+// is taken whole; one above kMaxTextBytes is refused unread. Throws FileError when the file
+// cannot be read.
 std::optional<std::string> readTextWithConsent(const std::string &path, Prompter &prompter);
 
 }  // namespace orbalis
