@@ -97,9 +97,9 @@ TEST_F(Cli, SortedOptionStopsTheScanAndUtf8TextIsRead) {
     const std::string textPath = text("v.txt", "C\xc3\xa6sar arma\n");
     const CliRun full = cli({"analyse", textPath, "--thesaurus", dir.path("donnees.dat")});
     ASSERT_EQ(full.status, 0) << full.err;
-    EXPECT_EQ(lines(full.out), (std::vector<std::string>{"C\xc3\xa6sar\t_\t_\t_\t_\t_\t*",
-                                                         "arma\tarma\tle armi\tN2\tacc. nt. pl.\t_\t",
-                                                         "\t\t\t\t\t\t"}));
+    EXPECT_EQ(lines(full.out),
+              (std::vector<std::string>{"C\xc3\xa6sar\t_\t_\t_\t_\t_\t*",
+                                        "arma\tarma\tle armi\tN2\tacc. nt. pl.\t_\t", "\t\t\t\t\t\t"}));
     const CliRun sorted = cli({"analyse", textPath, "--thesaurus", dir.path("donnees.dat"), "--sorted"});
     EXPECT_EQ(lines(sorted.out).back(), "arma\t_\t_\t_\t_\t_\t*");
 }
@@ -108,7 +108,8 @@ TEST_F(Cli, SaveReplacesTheFileAndReportReadsItBack) {
     writeBytes(dir.path("out.dat"), "old");
     const CliRun run = cli({"analyse", text("m.txt", "arma"), "--save", dir.path("out.dat")});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(std::filesystem::file_size(dir.path("out.dat")), 2u * 218) << "the row and the trailing empty one";
+    EXPECT_EQ(std::filesystem::file_size(dir.path("out.dat")), 2u * 218)
+        << "the row and the trailing empty one";
     const CliRun report = cli({"report", dir.path("out.dat")});
     ASSERT_EQ(report.status, 0) << report.err;
     const auto printed = lines(report.out);

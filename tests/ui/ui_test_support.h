@@ -45,7 +45,6 @@ protected:
         return m_desktop->find<Window>();
     }
 
-
     // Clicks grid row `row` (1-based, as the workspace counts data rows) in column 1.
     static void clickRow(QTableView *grid, int row) {
         const QModelIndex index = grid->model()->index(row - 1, 1);

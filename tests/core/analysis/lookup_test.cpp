@@ -92,7 +92,10 @@ TEST(Lookup, RowsOfKnownTexts) {
     const std::vector<Entry> amo{{"amo", "amo"}, {"amor", "amor"}, {"amicus", "amicus"}};
     const std::vector<LookupMode> both{LookupMode::Sorted, LookupMode::Full};
     const std::vector<Case> cases{
-        {"ROMA \xc9TAT", {{"roma", "Roma"}, {"\xe9tat", "etat"}}, both, {"ROMA|Roma|", "\xc9TAT|etat|", "||"}},
+        {"ROMA \xc9TAT",
+         {{"roma", "Roma"}, {"\xe9tat", "etat"}},
+         both,
+         {"ROMA|Roma|", "\xc9TAT|etat|", "||"}},
         {"amicus", amo, {LookupMode::Sorted}, {"amicus|_|*"}},
         {"amicus", amo, {LookupMode::Full}, {"amicus|amicus|", "||"}},
         {"\xe6gis", amo, {LookupMode::Sorted}, {"\xe6gis|_|*"}},  // after every entry: æ is 230

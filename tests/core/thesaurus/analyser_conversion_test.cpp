@@ -53,11 +53,11 @@ bool hasLemma(const std::vector<ProposedAnalysis> &analyses, const std::string &
 
 // A reading `form` must have (EXPECT_READING) or must not have (EXPECT_NO_READING), and a lemma
 // none of its readings may have; the analyses are listed when the check fails.
-#define EXPECT_ANALYSES(expected, form, test)                                                        \
-    do {                                                                                             \
-        const auto analyses_ = analyse(form);                                                        \
-        EXPECT_EQ(test, expected) << form << (expected ? " lacks" : " has") << " it; it has:\n"      \
-                                  << describe(analyses_);                                            \
+#define EXPECT_ANALYSES(expected, form, test)                                                   \
+    do {                                                                                        \
+        const auto analyses_ = analyse(form);                                                   \
+        EXPECT_EQ(test, expected) << form << (expected ? " lacks" : " has") << " it; it has:\n" \
+                                  << describe(analyses_);                                       \
     } while (false)
 #define EXPECT_READING(form, ...) EXPECT_ANALYSES(true, form, has(analyses_, __VA_ARGS__))
 #define EXPECT_NO_READING(form, ...) EXPECT_ANALYSES(false, form, has(analyses_, __VA_ARGS__))
