@@ -92,15 +92,17 @@ TEST_F(Cli, AnalyseAgainstTheBuiltInThesaurusPrintsEveryRowInUtf8) {
 }
 
 TEST_F(Cli, SortedOptionStopsTheScanAndUtf8TextIsRead) {
-    // The compiled thesaurus keeps its source order, sum before arma: full mode finds arma,
-    // sorted mode stops at sum.
+    // The compiled thesaurus with its first record, arma, moved to the end: full mode finds arma,
+    // sorted mode stops at est.
+    const std::string source = readBytes(dir.path("donnees.dat"));
+    writeBytes(dir.path("user.dat"), source.substr(216) + source.substr(0, 216));
     const std::string textPath = text("v.txt", "C\xc3\xa6sar arma\n");
-    const CliRun full = cli({"analyse", textPath, "--thesaurus", dir.path("donnees.dat")});
+    const CliRun full = cli({"analyse", textPath, "--thesaurus", dir.path("user.dat")});
     ASSERT_EQ(full.status, 0) << full.err;
     EXPECT_EQ(lines(full.out),
               (std::vector<std::string>{"C\xc3\xa6sar\t_\t_\t_\t_\t_\t*",
                                         "arma\tarma\tle armi\tN2\tacc. nt. pl.\t_\t", "\t\t\t\t\t\t"}));
-    const CliRun sorted = cli({"analyse", textPath, "--thesaurus", dir.path("donnees.dat"), "--sorted"});
+    const CliRun sorted = cli({"analyse", textPath, "--thesaurus", dir.path("user.dat"), "--sorted"});
     EXPECT_EQ(lines(sorted.out).back(), "arma\t_\t_\t_\t_\t_\t*");
 }
 
