@@ -10,7 +10,6 @@
 #include "analysis/analysis_grid.h"
 #include "literal_lookup.h"
 #include "records/fixed_text.h"
-#include "temp_dir.h"
 #include "text/encoding.h"
 
 namespace orbalis {
@@ -124,26 +123,6 @@ TEST(Lookup, HomographRowsAreConsecutiveAndOrange) {
                 EXPECT_EQ(grid.colour(row, column), TextColour::Orange);
         EXPECT_EQ(grid.text(1, kLemma), "sum" + std::string(47, ' ')) << "analysis texts keep their padding";
     }
-}
-
-TEST(Lookup, TextsBeyondSixteenBitRowsAreAnalysedWhole) {
-    std::string text;
-    for (int i = 0; i < 40000; ++i) text += i % 2 ? "rosa " : "nix ";
-    const Grid grid = lookUp(text, tableOf({{"rosa", "rosa"}}), LookupMode::Full);
-    ASSERT_EQ(grid.rowCount(), 40002u);
-    EXPECT_EQ(rowText(grid, 40000), "rosa|rosa|");
-    EXPECT_EQ(rowText(grid, 39999), "nix|_|*");
-}
-
-TEST(Lookup, WorkspaceLoadReadsTheThesaurusAndLeavesAnEmptyFileEmpty) {
-    testing::TempDir dir;
-    const std::string path = dir.path("vuoto.dat");
-    testing::writeBytes(path, "");
-    const AnalysisWorkspace workspace = openAnalysisWorkspace("a b\r\n", path, LookupMode::Full);
-    EXPECT_EQ(rowsOf(workspace.grid), (Rows{"a|_|*", "b|_|*"}));
-    EXPECT_EQ(workspace.nextRow, 3u);
-    EXPECT_EQ(workspace.forms.size(), 2u);
-    EXPECT_EQ(testing::readBytes(path), "");
 }
 
 // --- The indexed lookup against the literal scan ---
