@@ -33,8 +33,6 @@ public:
         m_script.push_back({Kind::Inform, std::move(title), std::move(prefix), icon, false, {}, true});
         return *this;
     }
-    // True when every scripted step has been used.
-    bool done() const { return m_script.empty(); }
     ScriptedPrompter &expectFile(FileRole role, std::optional<std::string> answer,
                                  std::string filter = "Banca dati (*.DAT)|*.DAT") {
         m_script.push_back({role == FileRole::Open ? Kind::OpenFile : Kind::SaveFile,

@@ -289,6 +289,9 @@ TEST_F(EditSessionTest, ReopenedWorkspaceWithoutAThesaurusStillAppliesToTheGrid)
         Icon::Information);
     QTest::mouseClick(reopened->Command2, Qt::LeftButton);
     EXPECT_EQ(reopened->workspace().grid.text(1, 1), "sum");
+    // The choice is not offered again: ticking Check1 once more asks nothing.
+    reopened->Check1->setChecked(false);
+    reopened->Check1->setChecked(true);
 
     // A second "&Aprire un'analisi..." only brings the open workspace to the front.
     m_prompter.expectFile(FileRole::Open, m_dir.path("altro.dat"));

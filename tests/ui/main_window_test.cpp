@@ -151,19 +151,6 @@ TEST_F(MainWindowTest, EsciEndsEveryWindowAtOnce) {
     EXPECT_EQ(find<Morphologique>(), nullptr);
 }
 
-TEST_F(MainWindowTest, KeptValuesOutliveTheWindowThatKeepsThem) {
-    struct Choice {
-        int code = 0;
-    };
-    desktop().showThesaurusChoix();
-    desktop().keptValues<Choice>(QStringLiteral("ThesaurusChoix")).code = 7;
-    desktop().unload(QStringLiteral("ThesaurusChoix"));
-    settle();
-    ASSERT_EQ(desktop().window(QStringLiteral("ThesaurusChoix")), nullptr);
-    EXPECT_EQ(desktop().keptValues<Choice>(QStringLiteral("ThesaurusChoix")).code, 7);
-    EXPECT_EQ(desktop().keptValues<Choice>(QStringLiteral("pave02_a")).code, 0);
-}
-
 TEST_F(MainWindowTest, AboutBoxClosesOnEnterAndEscapeAndReportsMissingSystemInformation) {
     Morphologique &window = main();
     window.about->trigger();

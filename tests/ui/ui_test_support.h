@@ -45,13 +45,6 @@ protected:
         return m_desktop->find<Window>();
     }
 
-    // The entry of that name in `window`'s menus.
-    static QAction *entry(QWidget *window, const char *name) {
-        auto *action = window->findChild<QAction *>(QLatin1String(name));
-        EXPECT_NE(action, nullptr) << name;
-        return action;
-    }
-
     // Clicks grid row `row` (1-based, as the workspace counts data rows) in column 1.
     static void clickRow(QTableView *grid, int row) {
         const QModelIndex index = grid->model()->index(row - 1, 1);

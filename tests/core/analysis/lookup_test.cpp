@@ -10,7 +10,6 @@
 #include "analysis/analysis_grid.h"
 #include "literal_lookup.h"
 #include "records/fixed_text.h"
-#include "temp_dir.h"
 #include "text/encoding.h"
 
 namespace orbalis {
@@ -78,8 +77,39 @@ TEST(Lookup, UnknownFormGetsAMarkedRow) {
     EXPECT_TRUE(grid.bold(2, kForm));
     EXPECT_EQ(grid.colour(2, kForm), TextColour::DarkBlue);
     EXPECT_EQ(grid.colour(2, kLemma), TextColour::Default);
-    EXPECT_EQ(grid.text(0, kTranslation), "Traduzione");
-    EXPECT_EQ(grid.alignment(0, kIndicator), Alignment::Centre);
+}
+
+// Which rows a text gets: case, the sorted scan's early stop, sentinels, deleted entries, and the
+// trailing empty row that follows a found last form only.
+TEST(Lookup, RowsOfKnownTexts) {
+    struct Case {
+        const char *text;
+        std::vector<Entry> entries;  // empty: a thesaurus file that is empty
+        std::vector<LookupMode> modes;
+        Rows rows;
+    };
+    const std::vector<Entry> amo{{"amo", "amo"}, {"amor", "amor"}, {"amicus", "amicus"}};
+    const std::vector<LookupMode> both{LookupMode::Sorted, LookupMode::Full};
+    const std::vector<Case> cases{
+        {"ROMA \xc9TAT",
+         {{"roma", "Roma"}, {"\xe9tat", "etat"}},
+         both,
+         {"ROMA|Roma|", "\xc9TAT|etat|", "||"}},
+        {"amicus", amo, {LookupMode::Sorted}, {"amicus|_|*"}},
+        {"amicus", amo, {LookupMode::Full}, {"amicus|amicus|", "||"}},
+        {"\xe6gis", amo, {LookupMode::Sorted}, {"\xe6gis|_|*"}},  // after every entry: æ is 230
+        {"a zzzzzzz ZZZZZZZ zzzzzzzz", {}, both, {"a|_|*", "zzzzzzz|_|*", "ZZZZZZZ|_|*", "zzzzzzzz|_|*"}},
+        {"x", {{"$$$", "x"}, {"", "y"}}, both, {"x|_|*"}},
+        {"12 -- ?", {{"a", "a"}}, both, {}},
+        {"a b", {{"a", "a"}, {"b", "b"}}, both, {"a|a|", "b|b|", "||"}},
+        {"b c", {{"a", "a"}, {"b", "b"}}, both, {"b|b|", "c|_|*"}},
+    };
+    for (const Case &c : cases)
+        for (const LookupMode mode : c.modes) {
+            const auto table = c.entries.empty() ? emptyFileTable() : tableOf(c.entries);
+            EXPECT_EQ(rowsOf(lookUp(c.text, table, mode)), c.rows)
+                << "'" << c.text << "'" << (mode == LookupMode::Sorted ? " sorted" : " full");
+        }
 }
 
 TEST(Lookup, HomographRowsAreConsecutiveAndOrange) {
@@ -93,63 +123,6 @@ TEST(Lookup, HomographRowsAreConsecutiveAndOrange) {
                 EXPECT_EQ(grid.colour(row, column), TextColour::Orange);
         EXPECT_EQ(grid.text(1, kLemma), "sum" + std::string(47, ' ')) << "analysis texts keep their padding";
     }
-}
-
-TEST(Lookup, CaseIsIgnoredButTheTextIsShownAsWritten) {
-    const Grid grid =
-        lookUp("ROMA \xc9TAT", tableOf({{"roma", "Roma"}, {"\xe9tat", "etat"}}), LookupMode::Full);
-    EXPECT_EQ(rowsOf(grid), (Rows{"ROMA|Roma|", "\xc9TAT|etat|", "||"}));
-}
-
-TEST(Lookup, SortedScanStopsAtTheFirstLaterEntry) {
-    const auto table = tableOf({{"amo", "amo"}, {"amor", "amor"}, {"amicus", "amicus"}});
-    EXPECT_EQ(rowsOf(lookUp("amicus", table, LookupMode::Sorted)), (Rows{"amicus|_|*"}));
-    EXPECT_EQ(rowsOf(lookUp("amicus", table, LookupMode::Full)), (Rows{"amicus|amicus|", "||"}));
-    // A form after every entry (æ is 230, after z) still gets its row.
-    EXPECT_EQ(rowsOf(lookUp("\xe6gis", table, LookupMode::Sorted)), (Rows{"\xe6gis|_|*"}));
-}
-
-TEST(Lookup, EmptyThesaurusFindsNothingNotEvenItsSentinels) {
-    for (const auto mode : {LookupMode::Sorted, LookupMode::Full}) {
-        EXPECT_EQ(rowsOf(lookUp("a b", emptyFileTable(), mode)), (Rows{"a|_|*", "b|_|*"}));
-        EXPECT_EQ(rowsOf(lookUp("zzzzzzz ZZZZZZZ zzzzzzzz", emptyFileTable(), mode)),
-                  (Rows{"zzzzzzz|_|*", "ZZZZZZZ|_|*", "zzzzzzzz|_|*"}));
-    }
-}
-
-TEST(Lookup, DeletedEntriesAndEmptyTextsMatchNothing) {
-    const auto table = tableOf({{"$$$", "x"}, {"", "y"}});
-    EXPECT_EQ(rowsOf(lookUp("x", table, LookupMode::Full)), (Rows{"x|_|*"}));
-    const Grid grid = lookUp("12 -- ?", table, LookupMode::Full);
-    EXPECT_EQ(grid.rowCount(), 1u) << "a text without forms leaves the header row only";
-}
-
-TEST(Lookup, TrailingEmptyRowFollowsAFoundLastForm) {
-    const auto table = tableOf({{"a", "a"}, {"b", "b"}});
-    for (const auto mode : {LookupMode::Sorted, LookupMode::Full}) {
-        EXPECT_EQ(lookUp("a b", table, mode).rowCount(), 4u);
-        EXPECT_EQ(lookUp("b c", table, mode).rowCount(), 3u);
-    }
-}
-
-TEST(Lookup, TextsBeyondSixteenBitRowsAreAnalysedWhole) {
-    std::string text;
-    for (int i = 0; i < 40000; ++i) text += i % 2 ? "rosa " : "nix ";
-    const Grid grid = lookUp(text, tableOf({{"rosa", "rosa"}}), LookupMode::Full);
-    ASSERT_EQ(grid.rowCount(), 40002u);
-    EXPECT_EQ(rowText(grid, 40000), "rosa|rosa|");
-    EXPECT_EQ(rowText(grid, 39999), "nix|_|*");
-}
-
-TEST(Lookup, WorkspaceLoadReadsTheThesaurusAndLeavesAnEmptyFileEmpty) {
-    testing::TempDir dir;
-    const std::string path = dir.path("vuoto.dat");
-    testing::writeBytes(path, "");
-    const AnalysisWorkspace workspace = openAnalysisWorkspace("a b\r\n", path, LookupMode::Full);
-    EXPECT_EQ(rowsOf(workspace.grid), (Rows{"a|_|*", "b|_|*"}));
-    EXPECT_EQ(workspace.nextRow, 3u);
-    EXPECT_EQ(workspace.forms.size(), 2u);
-    EXPECT_EQ(testing::readBytes(path), "");
 }
 
 // --- The indexed lookup against the literal scan ---

@@ -101,11 +101,9 @@ TEST_F(Lexicon, SearchMatchesTheBeginningOfTheLemma) {
                           Case{"amor ", {}}, Case{"", {"amo", "Amor", "amicus", "bellum"}}}) {
         browser.searchLemma(c.query);
         EXPECT_EQ(listed(browser), c.hits) << "'" << c.query << "'";
-        EXPECT_EQ(browser.listing().grid().rowCount(), c.hits.size() + 2);
     }
     browser.searchLemma("amicus");
     EXPECT_EQ(browser.listing().grid().text(1, 1), "tr amicus");
-    EXPECT_EQ(browser.listing().grid().text(0, 3), "Voc. francesi derivati");
 }
 
 TEST_F(Lexicon, LetterListingStopsAtTheFirstLaterInitial) {

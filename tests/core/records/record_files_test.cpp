@@ -31,27 +31,6 @@ std::string recordsOf(std::initializer_list<const char *> forms) {
     return bytes;
 }
 
-TEST(FixedText, FieldsArePaddedCutAndUnterminated) {
-    std::string out(10, 'x');
-    putField(out.data(), "amo", 5);
-    EXPECT_EQ(out, "amo  xxxxx");
-    putField(out.data(), "abcdefghijkl", 10);
-    EXPECT_EQ(out, "abcdefghij");
-    EXPECT_EQ(trimRight("  a b  "), "  a b");
-    EXPECT_EQ(trimLeft("  a b  "), "a b  ");
-    EXPECT_EQ(trimRight("   "), "");
-}
-
-TEST(FixedText, RecordNumbersAreSignedLittleEndian) {
-    char bytes[2];
-    putInt16(bytes, 0x0102);
-    EXPECT_EQ(bytes[0], 0x02);
-    EXPECT_EQ(bytes[1], 0x01);
-    EXPECT_EQ(getInt16("\xFF\xFF"), -1);
-    EXPECT_EQ(getInt16("\x2A\x00"), 42);
-    EXPECT_EQ(getInt16("\xFF\x7F"), 32767);
-}
-
 TEST(ThesaurusRecord, LayoutPutsEveryFieldAtItsOffset) {
     ThesaurusRecord record = recordOf(3, "g\xe9n");
     record.fields.moodTenseVoice = "adj. verb. fut. ant. pas.";  // 25 characters, cut to 22
@@ -89,10 +68,14 @@ TEST_F(ThesaurusFile, CountIgnoresATrailingPartialRecord) {
     writeBytes(path, recordsOf({"amo"}) + std::string(215, 'x'));  // 431 bytes
     EXPECT_EQ(countThesaurusRecords(path), 1);
     EXPECT_EQ(loadWorkspaceTable(path).size(), 1u);
+    for (const std::size_t size : {1u, 215u}) {  // shorter than one record: no entry, no sentinels
+        writeBytes(path, std::string(size, 'x'));
+        EXPECT_TRUE(loadWorkspaceTable(path).empty()) << size << " bytes";
+    }
 }
 
-TEST_F(ThesaurusFile, EmptyFileLoadsAsTwoSentinelsAndStaysEmpty) {
-    writeBytes(path, "");
+TEST_F(ThesaurusFile, MissingOrEmptyFileLoadsAsTwoSentinelsAndStaysEmpty) {
+    EXPECT_EQ(loadWorkspaceTable(path).size(), 2u) << "a missing file is created empty";
     const ThesaurusTable table = loadWorkspaceTable(path);
     ASSERT_EQ(table.size(), 2u);
     for (std::size_t i = 0; i < 2; ++i) {
@@ -103,18 +86,6 @@ TEST_F(ThesaurusFile, EmptyFileLoadsAsTwoSentinelsAndStaysEmpty) {
     }
     EXPECT_EQ(std::filesystem::file_size(path), 0u);
     EXPECT_TRUE(loadThesaurusTable(path).empty()) << "the browsers' table never holds sentinels";
-}
-
-TEST_F(ThesaurusFile, MissingFileIsCreatedEmpty) {
-    EXPECT_EQ(loadWorkspaceTable(path).size(), 2u);
-    EXPECT_TRUE(std::filesystem::exists(path));
-}
-
-TEST_F(ThesaurusFile, FileShorterThanOneRecordHoldsNoEntry) {
-    for (const std::size_t size : {1u, 215u}) {
-        writeBytes(path, std::string(size, 'x'));
-        EXPECT_TRUE(loadWorkspaceTable(path).empty()) << size << " bytes";
-    }
 }
 
 TEST_F(ThesaurusFile, TableTrimsTheFormOnlyUnlessAskedForEveryColumn) {
@@ -159,34 +130,6 @@ TEST_F(ThesaurusFile, AppendRefusesToPassTheLargestRecordNumber) {
     writeBytes(path, std::string(32767u * 216, ' '));
     EXPECT_THROW(appendThesaurusRecord(path, {"a", "", "", "", "", ""}), FileError);
     EXPECT_EQ(std::filesystem::file_size(path), 32767u * 216);
-}
-
-TEST_F(ThesaurusFile, RecordsAreReadAndRewrittenInPlaceByNumber) {
-    writeBytes(path, recordsOf({"a", "b", "c"}));
-    writeThesaurusRecord(path, 2, recordOf(2, "$$$"));
-    EXPECT_EQ(trimRight(readThesaurusRecord(path, 2).fields.form), "$$$");
-    EXPECT_EQ(trimRight(readThesaurusRecord(path, 3).fields.form), "c");
-    EXPECT_THROW(readThesaurusRecord(path, 4), FileError);
-    EXPECT_EQ(countThesaurusRecords(path), 3);
-}
-
-TEST(FixedPathFiles, MissingFileThatCannotBeCreatedReadsAsEmpty) {
-    TempDir dir;
-    const std::string path = dir.path("no-such-folder/donnees.dat");
-    EXPECT_EQ(loadWorkspaceTable(path, WhenMissing::CreateOrReadEmpty).size(), 2u);
-    EXPECT_TRUE(loadThesaurusTable(path, EntryTrim::FormOnly, WhenMissing::CreateOrReadEmpty).empty());
-    EXPECT_THROW(loadWorkspaceTable(path, WhenMissing::Create), FileError);
-}
-
-TEST(FixedPathFiles, FolderInsteadOfAFileIsAFileErrorNamingThePath) {
-    TempDir dir;
-    try {
-        loadWorkspaceTable(dir.root().string(), WhenMissing::CreateOrReadEmpty);
-        FAIL() << "no error";
-    } catch (const FileError &error) {
-        EXPECT_EQ(error.path(), dir.root().string());
-        EXPECT_FALSE(error.reason().empty());
-    }
 }
 
 }  // namespace

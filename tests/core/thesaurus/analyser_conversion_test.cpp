@@ -51,56 +51,50 @@ bool hasLemma(const std::vector<ProposedAnalysis> &analyses, const std::string &
     return std::any_of(analyses.begin(), analyses.end(), [&](const auto &a) { return a.lemma == lemma; });
 }
 
-#define EXPECT_READING(form, ...)                                                         \
-    do {                                                                                  \
-        const auto analyses_ = analyse(form);                                             \
-        EXPECT_TRUE(has(analyses_, __VA_ARGS__)) << form << " lacks a reading; it has:\n" \
-                                                 << describe(analyses_);                  \
+// A reading `form` must have (EXPECT_READING) or must not have (EXPECT_NO_READING), and a lemma
+// none of its readings may have; the analyses are listed when the check fails.
+#define EXPECT_ANALYSES(expected, form, test)                                                   \
+    do {                                                                                        \
+        const auto analyses_ = analyse(form);                                                   \
+        EXPECT_EQ(test, expected) << form << (expected ? " lacks" : " has") << " it; it has:\n" \
+                                  << describe(analyses_);                                       \
     } while (false)
+#define EXPECT_READING(form, ...) EXPECT_ANALYSES(true, form, has(analyses_, __VA_ARGS__))
+#define EXPECT_NO_READING(form, ...) EXPECT_ANALYSES(false, form, has(analyses_, __VA_ARGS__))
+#define EXPECT_NO_LEMMA(form, lemma) EXPECT_ANALYSES(false, form, hasLemma(analyses_, lemma))
 
 TEST(AnalyserConversion, DeponentsTakeTheDeponentVoiceAndLoseTheirActiveTwin) {
     EXPECT_READING("sequitur", "sequor", "V3", "3 sg.", "ind. prés. dép.");
     EXPECT_READING("patiuntur", "patior", "V5", "3 pl.", "ind. prés. dép.");
     EXPECT_READING("hortatus", "hortor", "V1", "nom. m. sg.", "part. parf. dép.");
     EXPECT_READING("secutus", "sequor", "V3", "nom. m. sg.", "part. parf. dép.");
-
-    const auto arbitrabantur = analyse("arbitrabantur");
-    EXPECT_TRUE(has(arbitrabantur, "arbitror", "V1", "3 pl.", "ind. impf. dép.")) << describe(arbitrabantur);
-    EXPECT_FALSE(hasLemma(arbitrabantur, "arbitro")) << describe(arbitrabantur);
+    EXPECT_READING("arbitrabantur", "arbitror", "V1", "3 pl.", "ind. impf. dép.");
+    EXPECT_NO_LEMMA("arbitrabantur", "arbitro");
     const auto withTwin =
         analyse("arbitrabantur", kAllEconomyRules & ~unsigned(EconomyRule::DeponentActiveTwin));
     EXPECT_TRUE(has(withTwin, "arbitro", "V1", "3 pl.", "ind. impf. pas.")) << describe(withTwin);
-}
-
-TEST(AnalyserConversion, SemiDeponentsAreDeponentInThePerfectSystemOnly) {
+    // Semi-deponents are deponent in the perfect system only.
     EXPECT_READING("audet", "audeo", "V2", "3 sg.", "ind. prés. act.");
     EXPECT_READING("ausus", "audeo", "V2", "nom. m. sg.", "part. parf. dép.");
 }
 
-TEST(AnalyserConversion, CapioTypeVerbsAreFourthBis) {
+TEST(AnalyserConversion, CapioTypeVerbsAreFourthBisAndIrregularVerbsKeepTheirLemma) {
     EXPECT_READING("capit", "capio", "V5", "3 sg.", "ind. prés. act.");
     EXPECT_READING("accipere", "accipio", "V5", "", "inf. prés. act.");
     EXPECT_READING("capiendum", "capio", "V5", "acc. m. sg.", "adj. verb.");
     EXPECT_READING("capiendum", "capio", "V5", "acc. nt. sg.", "gér.");
-}
-
-TEST(AnalyserConversion, IrregularVerbs) {
     EXPECT_READING("it", "eo", "V6", "3 sg.", "ind. prés. act.");
     EXPECT_READING("fert", "fero", "V6", "3 sg.", "ind. prés. act.");
-    const auto est = analyse("est");
-    EXPECT_TRUE(has(est, "sum", "V6", "3 sg.", "ind. prés. act.")) << describe(est);
-    // edo "eat" has an early form est too: of no use beside sum.
-    EXPECT_FALSE(hasLemma(est, "edo")) << describe(est);
+    EXPECT_READING("est", "sum", "V6", "3 sg.", "ind. prés. act.");
+    EXPECT_NO_LEMMA("est", "edo");  // edo "eat" has an early form est too: of no use beside sum
 }
 
 TEST(AnalyserConversion, ParticiplesGerundivesAndGerunds) {
     EXPECT_READING("amatus", "amo", "V1", "nom. m. sg.", "part. parf. pas.");
-    const auto amandi = analyse("amandi");
-    EXPECT_TRUE(has(amandi, "amo", "V1", "gén. nt. sg.", "adj. verb.")) << describe(amandi);
-    EXPECT_TRUE(has(amandi, "amo", "V1", "nom. m. pl.", "adj. verb.")) << describe(amandi);
-    EXPECT_TRUE(has(amandi, "amo", "V1", "gén. nt. sg.", "gér.")) << describe(amandi);
-    // Only the oblique neuter singular is a gerund.
-    EXPECT_FALSE(has(amandi, "amo", "V1", "nom. m. pl.", "gér.")) << describe(amandi);
+    EXPECT_READING("amandi", "amo", "V1", "gén. nt. sg.", "adj. verb.");
+    EXPECT_READING("amandi", "amo", "V1", "nom. m. pl.", "adj. verb.");
+    EXPECT_READING("amandi", "amo", "V1", "gén. nt. sg.", "gér.");
+    EXPECT_NO_READING("amandi", "amo", "V1", "nom. m. pl.", "gér.");  // only the oblique neuter singular
     EXPECT_READING("sequendi", "sequor", "V3", "gén. nt. sg.", "gér.");
     // A rare adjective entry that only repeats the participle goes.
     const auto amatus = analyse("amatus");
@@ -109,39 +103,30 @@ TEST(AnalyserConversion, ParticiplesGerundivesAndGerunds) {
     EXPECT_READING("casus", "cado", "V3", "nom. m. sg.", "part. parf. pas.");
 }
 
-TEST(AnalyserConversion, ReadingsNoTeacherAccepts) {
+TEST(AnalyserConversion, ReadingsNoTeacherAcceptsGuessesAndRarerSpellingsAreLeftOut) {
     // factum is the passive participle of facio, not a deponent participle of fio.
-    const auto factum = analyse("factum");
-    EXPECT_TRUE(has(factum, "facio", "V5", "acc. nt. sg.", "part. parf. pas.")) << describe(factum);
-    EXPECT_FALSE(hasLemma(factum, "fio")) << describe(factum);
+    EXPECT_READING("factum", "facio", "V5", "acc. nt. sg.", "part. parf. pas.");
+    EXPECT_NO_LEMMA("factum", "fio");
     // The ablative of acer is acri: acre is no ablative.
-    const auto acre = analyse("acre");
-    EXPECT_TRUE(has(acre, "acer", "A2", "acc. nt. sg.", "")) << describe(acre);
-    EXPECT_FALSE(has(acre, "acer", "A2", "abl. sg.", "")) << describe(acre);
+    EXPECT_READING("acre", "acer", "A2", "acc. nt. sg.", "");
+    EXPECT_NO_READING("acre", "acer", "A2", "abl. sg.", "");
     // sublimus is an old spelling printed beside sublimis, which alone is kept.
-    const auto sublimis = analyse("sublimis");
-    EXPECT_TRUE(has(sublimis, "sublimis", "A2", "gén. sg.", "")) << describe(sublimis);
-    EXPECT_FALSE(hasLemma(sublimis, "sublimus")) << describe(sublimis);
-}
-
-TEST(AnalyserConversion, GuessesAndRarerSpellingsAreLeftOut) {
+    EXPECT_READING("sublimis", "sublimis", "A2", "gén. sg.", "");
+    EXPECT_NO_LEMMA("sublimis", "sublimus");
     // Built from a suffix on a medieval word: nothing is better than this.
     EXPECT_TRUE(analyse("ligario").empty()) << describe(analyse("ligario"));
-    const auto viscera = analyse("viscera");
-    EXPECT_TRUE(has(viscera, "viscus", "N3", "acc. nt. pl.", "")) << describe(viscera);
-    EXPECT_FALSE(hasLemma(viscera, "viscer")) << describe(viscera);
+    EXPECT_READING("viscera", "viscus", "N3", "acc. nt. pl.", "");
+    EXPECT_NO_LEMMA("viscera", "viscer");
     EXPECT_READING("rhetorum", "rhetor", "N3", "gén. m. pl.", "");
     EXPECT_READING("duarum", "duo", "num", "gén. f. pl.", "");
-    EXPECT_FALSE(hasLemma(analyse("nonam"), "Nonae")) << "Nonae has no singular";
+    EXPECT_NO_LEMMA("nonam", "Nonae");  // Nonae has no singular
 }
 
 TEST(AnalyserConversion, NounsOfThePluralOnlyAndNounsRepeatingAnAdjective) {
     EXPECT_READING("athenas", "Athenae", "N1", "acc. f. pl.", "");
-    const auto omnis = analyse("omnis");
-    EXPECT_TRUE(has(omnis, "omnis", "A2", "gén. sg.", "")) << describe(omnis);
-    EXPECT_FALSE(has(omnis, "omnis", "N3", "gén. sg.", "")) << describe(omnis);
-    EXPECT_TRUE(has(omnis, "omne", "N3", "gén. nt. sg.", "")) << "a lemma of its own stays:\n"
-                                                              << describe(omnis);
+    EXPECT_READING("omnis", "omnis", "A2", "gén. sg.", "");
+    EXPECT_NO_READING("omnis", "omnis", "N3", "gén. sg.", "");
+    EXPECT_READING("omnis", "omne", "N3", "gén. nt. sg.", "");  // a lemma of its own stays
     const auto all = analyse("omnis", kAllEconomyRules & ~unsigned(EconomyRule::SubstantivisedAdjective));
     EXPECT_TRUE(has(all, "omnis", "N3", "gén. sg.", "")) << describe(all);
 }
@@ -153,17 +138,16 @@ TEST(AnalyserConversion, ComparativesKeepThePositiveAndMarkTheDegree) {
 }
 
 TEST(AnalyserConversion, PronounsGetTheirLemmaAndEverySense) {
-    const auto qui = analyse("qui");
-    EXPECT_TRUE(has(qui, "qui", "DP", "nom. m. sg.", "")) << describe(qui);
-    EXPECT_TRUE(has(qui, "qui", "DP", "nom. m. pl.", "")) << describe(qui);
+    EXPECT_READING("qui", "qui", "DP", "nom. m. sg.", "");
+    EXPECT_READING("qui", "qui", "DP", "nom. m. pl.", "");
     // The indefinite after si, nisi, ne, num, told apart by its translation.
+    const auto qui = analyse("qui");
     EXPECT_TRUE(std::any_of(qui.begin(), qui.end(), [](const ProposedAnalysis &a) {
         return a.lemma == "quis" && a.caseGenderNumber == "nom. m. sg." &&
                a.translation.find("dopo si") != std::string::npos;
     })) << describe(qui);
-    const auto quid = analyse("quid");
-    EXPECT_TRUE(has(quid, "quis", "DP", "acc. nt. sg.", "")) << describe(quid);
-    EXPECT_FALSE(hasLemma(quid, "qui")) << "quid is no form of the relative:\n" << describe(quid);
+    EXPECT_READING("quid", "quis", "DP", "acc. nt. sg.", "");
+    EXPECT_NO_LEMMA("quid", "qui");  // quid is no form of the relative
     EXPECT_READING("quae", "quis", "DP", "nom. nt. pl.", "");
     // The interrogative adjective quod (which?), one reading per sense only.
     const auto quod = analyse("quod");
@@ -182,20 +166,17 @@ TEST(AnalyserConversion, EncliticsAreMarkedAndNeverSplitAWholeWord) {
     EXPECT_READING("virumque", "vir", "N2", "acc. m. sg.", "", "[e] ");
     EXPECT_READING("mene", "ego", "DP", "acc. sg.", "", "[?] ");
     EXPECT_READING("quidve", "quis", "DP", "nom. nt. sg.", "", "[o] ");
-    const auto itaque = analyse("itaque");
-    EXPECT_TRUE(has(itaque, "itaque", "CC", "", "")) << describe(itaque);
-    EXPECT_FALSE(hasLemma(itaque, "ita")) << describe(itaque);
-    EXPECT_FALSE(hasLemma(itaque, "eo")) << describe(itaque);
+    EXPECT_READING("itaque", "itaque", "CC", "", "");
+    EXPECT_NO_LEMMA("itaque", "ita");
+    EXPECT_NO_LEMMA("itaque", "eo");
     // cum after a personal pronoun governs the ablative alone.
-    const auto tecum = analyse("tecum");
-    EXPECT_TRUE(has(tecum, "tu", "DP", "abl. sg.", "", "(+ cum) ")) << describe(tecum);
-    EXPECT_FALSE(has(tecum, "tu", "DP", "acc. sg.", "", "(+ cum) ")) << describe(tecum);
+    EXPECT_READING("tecum", "tu", "DP", "abl. sg.", "", "(+ cum) ");
+    EXPECT_NO_READING("tecum", "tu", "DP", "acc. sg.", "", "(+ cum) ");
 }
 
 TEST(AnalyserConversion, PrepositionsCarryTheirCaseAndParticlesTheirCategory) {
-    const auto in = analyse("in");
-    EXPECT_TRUE(has(in, "in", "PRE", "acc. ", "")) << describe(in);
-    EXPECT_TRUE(has(in, "in", "PRE", "abl. ", "")) << describe(in);
+    EXPECT_READING("in", "in", "PRE", "acc. ", "");
+    EXPECT_READING("in", "in", "PRE", "abl. ", "");
     EXPECT_READING("usque", "usque", "PRE", "acc. ", "");
     EXPECT_READING("nonne", "nonne", "partic", "", "");
     EXPECT_READING("cum", "cum", "CS", "", "");
@@ -209,24 +190,21 @@ TEST(AnalyserConversion, SyncopatedPerfectsAreNoGuesses) {
 }
 
 TEST(AnalyserConversion, HomographsOfTheSamplesAreAllThere) {
-    const auto alto = analyse("alto");
-    EXPECT_TRUE(has(alto, "altum", "N2", "abl. nt. sg.", "")) << describe(alto);
-    EXPECT_TRUE(has(alto, "altus", "A1", "dat. m. sg.", "")) << describe(alto);
-    EXPECT_TRUE(has(alto, "alo", "V3", "abl. m. sg.", "part. parf. pas.")) << describe(alto);
-    EXPECT_FALSE(hasLemma(alto, "alto")) << "a late, very rare verb:\n" << describe(alto);
-    const auto vi = analyse("vi");
-    EXPECT_TRUE(has(vi, "vis", "N3", "abl. f. sg.", "")) << describe(vi);
-    EXPECT_TRUE(has(vi, "vis", "N3", "dat. f. sg.", "")) << describe(vi);
-    EXPECT_FALSE(hasLemma(vi, "VI")) << "the Roman numeral is no reading beside vis:\n" << describe(vi);
+    EXPECT_READING("alto", "altum", "N2", "abl. nt. sg.", "");
+    EXPECT_READING("alto", "altus", "A1", "dat. m. sg.", "");
+    EXPECT_READING("alto", "alo", "V3", "abl. m. sg.", "part. parf. pas.");
+    EXPECT_NO_LEMMA("alto", "alto");  // a late, very rare verb
+    EXPECT_READING("vi", "vis", "N3", "abl. f. sg.", "");
+    EXPECT_READING("vi", "vis", "N3", "dat. f. sg.", "");
+    EXPECT_NO_LEMMA("vi", "VI");  // the Roman numeral is no reading beside vis
     EXPECT_READING("tot", "tot", "num", "", "");
     EXPECT_READING("solis", "sol", "N3", "gén. m. sg.", "");
     EXPECT_READING("solis", "solus", "A1", "dat. pl.", "");
 }
 
 TEST(AnalyserConversion, VocativesLikeTheNominativeGoOnlyWithTheirRule) {
-    const auto casus = analyse("casus");
-    EXPECT_TRUE(has(casus, "casus", "N4", "nom. m. sg.", "")) << describe(casus);
-    EXPECT_FALSE(has(casus, "casus", "N4", "voc. m. sg.", "")) << describe(casus);
+    EXPECT_READING("casus", "casus", "N4", "nom. m. sg.", "");
+    EXPECT_NO_READING("casus", "casus", "N4", "voc. m. sg.", "");
     const auto all = analyse("casus", kAllEconomyRules & ~unsigned(EconomyRule::VocativeLikeNominative));
     EXPECT_TRUE(has(all, "casus", "N4", "voc. m. sg.", "")) << describe(all);
     EXPECT_TRUE(has(all, "casus", "N4", "voc. m. pl.", "")) << describe(all);

@@ -89,7 +89,6 @@ TEST_F(Browser, ResultsGridHasHitsThenOneEmptyRow) {
     const Grid &grid = other.listing().grid();
     ASSERT_EQ(grid.rowCount(), 4u);
     EXPECT_EQ(grid.text(3, 0), "");
-    EXPECT_EQ(grid.text(0, 3), "Cat. gramm.");
     EXPECT_EQ(grid.columnWidth(3), 0);
     EXPECT_EQ(builtIn.listing().grid().columnWidth(3), 1500);
     EXPECT_TRUE(grid.bold(2, 0));

@@ -1,9 +1,9 @@
-// Creating a new thesaurus: the two questions in their order, the import copy, and refusals.
+// Creating a new thesaurus: the two questions in their order, an empty file without the import,
+// and refusals. The import copy is driven through the choice window in tests/ui.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "records/thesaurus_record.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
 #include "thesaurus/thesaurus_choice.h"
@@ -21,41 +21,14 @@ constexpr const char *kImportQuestion = "Con importazione delle forme del Thesau
 
 class NewThesaurus : public ::testing::Test {
 protected:
-    void SetUp() override {
-        for (std::int16_t n = 1; n <= 3; ++n) {
-            ThesaurusRecord record;
-            record.recordNo = n;
-            record.fields.form = "form" + std::to_string(n);
-            builtInBytes += encodeThesaurusRecord(record);
-        }
-        writeBytes(builtIn, builtInBytes + "partial");
-    }
+    void SetUp() override { writeBytes(builtIn, std::string(216, 'b')); }
 
     TempDir dir;
     std::string builtIn = dir.path("donnees.dat");
-    std::string builtInBytes;
     std::string path = dir.path("nuovo.dat");
 };
 
-TEST_F(NewThesaurus, ImportCopiesTheWholeRecordsOfTheBuiltInThesaurus) {
-    ScriptedPrompter prompter;
-    prompter.expectFile(FileRole::Save, path).expectYesNo(kImportTitle, kImportQuestion, true);
-    const auto choice = createNewThesaurus(prompter, builtIn);
-    ASSERT_TRUE(choice);
-    EXPECT_EQ(choice->path, path);
-    EXPECT_EQ(choice->kind, ThesaurusKind::User);
-    EXPECT_EQ(readBytes(path), builtInBytes);
-}
-
-TEST_F(NewThesaurus, AnsweringNoToImportStillCreatesAnEmptyFile) {
-    ScriptedPrompter prompter;
-    prompter.expectFile(FileRole::Save, path).expectYesNo(kImportTitle, kImportQuestion, false);
-    ASSERT_TRUE(createNewThesaurus(prompter, builtIn));
-    EXPECT_TRUE(std::filesystem::exists(path));
-    EXPECT_EQ(std::filesystem::file_size(path), 0u);
-}
-
-TEST_F(NewThesaurus, ExistingFileIsAskedAboutFirstAndKeptOnNo) {
+TEST_F(NewThesaurus, ExistingFileIsAskedAboutFirstAndWithoutTheImportLeftEmpty) {
     writeBytes(path, "old");
     ScriptedPrompter refuse;
     refuse.expectFile(FileRole::Save, path)
