@@ -132,5 +132,15 @@ TEST_F(ThesaurusFile, AppendRefusesToPassTheLargestRecordNumber) {
     EXPECT_EQ(std::filesystem::file_size(path), 32767u * 216);
 }
 
+// The thesaurus editor rewrites a record in place and marks a deleted one "$$$": nothing moves.
+TEST_F(ThesaurusFile, RecordsAreReadAndRewrittenInPlaceByNumber) {
+    writeBytes(path, recordsOf({"a", "b", "c"}));
+    writeThesaurusRecord(path, 2, recordOf(2, "$$$"));
+    EXPECT_EQ(trimRight(readThesaurusRecord(path, 2).fields.form), "$$$");
+    EXPECT_EQ(trimRight(readThesaurusRecord(path, 3).fields.form), "c");
+    EXPECT_THROW(readThesaurusRecord(path, 4), FileError);
+    EXPECT_EQ(countThesaurusRecords(path), 3);
+}
+
 }  // namespace
 }  // namespace orbalis
