@@ -33,6 +33,7 @@ bool frmanalyse::load() {
                                            builtIn ? WhenMissing::ReadEmpty : WhenMissing::Create));
     });
     if (!loaded) return false;
+    m_thesaurusPath = path;
     Frame2->show();
     // Nothing is ever added to the built-in thesaurus.
     Check1->setChecked(!builtIn);
@@ -42,9 +43,7 @@ bool frmanalyse::load() {
 
 std::optional<ThesaurusAddition> frmanalyse::thesaurusAddition() const {
     if (!Check1->isChecked()) return std::nullopt;
-    // Read at the time of the addition: a new choice made meanwhile applies.
-    const auto *choice = m_desktop.find<ThesaurusChoix>();
-    return ThesaurusAddition{choice ? choice->thesaurusPath() : std::string()};
+    return ThesaurusAddition{m_thesaurusPath};
 }
 
 }  // namespace orbalis::ui

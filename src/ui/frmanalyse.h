@@ -19,6 +19,11 @@ public:
 
 protected:
     std::optional<ThesaurusAddition> thesaurusAddition() const override;
+
+private:
+    // The thesaurus the table was read from: additions go there, even when the choice window
+    // has meanwhile been used to choose another one (perhaps the built-in thesaurus).
+    std::string m_thesaurusPath;
 };
 
 }  // namespace orbalis::ui

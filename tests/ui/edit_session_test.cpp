@@ -215,6 +215,24 @@ TEST_F(EditSessionTest, VanishedThesaurusIsReportedAndTheEditSurvives) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+// The choice window can be used again while the workspace lives; choosing the built-in thesaurus
+// there must not make the workspace's additions go into it.
+TEST_F(EditSessionTest, AdditionsGoToTheThesaurusTheWorkspaceWasOpenedOn) {
+    const std::string user = thesaurus("utente.dat", {kRoma});
+    const std::string builtIn = thesaurus("donnees.dat", {kRoma});
+    ::setenv("ORBALIS_DATA_DIR", m_dir.root().c_str(), 1);
+    frmanalyse &workspace = openWorkspace(user);
+    QTest::mouseClick(desktop().showThesaurusChoix().Command1, Qt::LeftButton);
+    ::unsetenv("ORBALIS_DATA_DIR");
+    ASSERT_EQ(find<frmanalyse>(), &workspace) << "the open workspace is only brought to the front";
+
+    clickRow(workspace.grille01, 2);
+    type(workspace.Text2, "sum");
+    QTest::mouseClick(workspace.Command2, Qt::LeftButton);
+    EXPECT_EQ(readBytes(builtIn).size(), 216u);
+    EXPECT_EQ(readBytes(user).size(), 2 * 216u);
+}
+
 // Makes a file read-only for everyone, the superuser included (the immutable flag), as long as
 // the guard lives. ok() is false where the file system or the user's rights do not allow it.
 class ReadOnlyFile {
