@@ -22,12 +22,7 @@ void appendAnalysisRecords(AtomicFileWriter &file, const Grid &grid, std::size_t
                            std::size_t endRow) {
     for (std::size_t row = firstRow; row < endRow; ++row) {
         AnalysisRecord record;
-        record.fields = {grid.text(row, kForm),
-                         grid.text(row, kLemma),
-                         grid.text(row, kTranslation),
-                         grid.text(row, kCategory),
-                         grid.text(row, kCaseGenderNumber),
-                         grid.text(row, kMoodTenseVoice)};
+        record.fields = rowTexts(grid, row);
         record.indicator = grid.text(row, kIndicator);
         file.append(encodeAnalysisRecord(record));
     }
@@ -58,15 +53,9 @@ void loadAnalysisFile(const std::string &path, Grid &grid, WhenMissing whenMissi
         const auto row = static_cast<std::size_t>(r);
         const auto record = decodeAnalysisRecord(std::string_view(bytes).substr(
             (row - 1) * analysis_format::kRecordLength, analysis_format::kRecordLength));
-        const AnalysisFields &f = record.fields;
-        grid.setText(row, kForm, f.form);
+        setRowTexts(grid, row, record.fields);
         grid.setBold(row, kForm, true);
         grid.setColour(row, kForm, TextColour::DarkBlue);
-        grid.setText(row, kLemma, f.lemma);
-        grid.setText(row, kTranslation, f.translation);
-        grid.setText(row, kCategory, f.category);
-        grid.setText(row, kCaseGenderNumber, f.caseGenderNumber);
-        grid.setText(row, kMoodTenseVoice, f.moodTenseVoice);
         grid.setText(row, kIndicator, record.indicator);
     }
 }

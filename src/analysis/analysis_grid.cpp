@@ -113,6 +113,24 @@ void setUpGridHeader(Grid &grid, GridHeader header) {
     if (header == GridHeader::Reopened) grid.setText(0, kTranslation, "Trazione");
 }
 
+AnalysisFields rowTexts(const Grid &grid, std::size_t row) {
+    return {grid.text(row, kForm),
+            grid.text(row, kLemma),
+            grid.text(row, kTranslation),
+            grid.text(row, kCategory),
+            grid.text(row, kCaseGenderNumber),
+            grid.text(row, kMoodTenseVoice)};
+}
+
+void setRowTexts(Grid &grid, std::size_t row, const AnalysisFields &fields) {
+    grid.setText(row, kForm, fields.form);
+    grid.setText(row, kLemma, fields.lemma);
+    grid.setText(row, kTranslation, fields.translation);
+    grid.setText(row, kCategory, fields.category);
+    grid.setText(row, kCaseGenderNumber, fields.caseGenderNumber);
+    grid.setText(row, kMoodTenseVoice, fields.moodTenseVoice);
+}
+
 std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusTable &table,
                              LookupMode mode) {
     const FormIndex index(table);

@@ -29,6 +29,11 @@ Grid makeAnalysisGrid();
 // Writes the seven column headers into row 0, each cell centred.
 void setUpGridHeader(Grid &grid, GridHeader header = GridHeader::Analysis);
 
+// The texts of columns 0 to 5 of grid row `row` (form, lemma, translation, category,
+// case-gender-number, mood-tense-voice), as held; and writing them into a row.
+AnalysisFields rowTexts(const Grid &grid, std::size_t row);
+void setRowTexts(Grid &grid, std::size_t row, const AnalysisFields &fields);
+
 // Sorted: the table is taken as sorted by lower-cased form, and a form's scan stops at the first
 // entry that sorts after it before any analysis was found (the built-in thesaurus). Full: every
 // form is compared with every entry (a user thesaurus, in no order).

@@ -25,10 +25,13 @@ bool isDataRow(const Grid &grid, std::size_t row) {
     return row >= 1 && row < grid.rowCount();
 }
 
+// A row's texts as the edit fields show them: without trailing spaces.
 AnalysisFields rowFields(const Grid &grid, std::size_t row) {
-    auto text = [&](std::size_t column) { return std::string(trimRight(grid.text(row, column))); };
-    return {text(kForm),          text(kLemma), text(kTranslation), text(kCategory), text(kCaseGenderNumber),
-            text(kMoodTenseVoice)};
+    AnalysisFields fields = rowTexts(grid, row);
+    for (std::string *text : {&fields.form, &fields.lemma, &fields.translation, &fields.category,
+                              &fields.caseGenderNumber, &fields.moodTenseVoice})
+        text->resize(trimRight(*text).size());
+    return fields;
 }
 
 bool rowIsBlank(const Grid &grid, std::size_t row) {
@@ -122,12 +125,7 @@ ApplyOutcome applyEdit(AnalysisWorkspace &workspace, const AnalysisFields &field
         }
     }
 
-    grid.setText(row, kForm, fields.form);
-    grid.setText(row, kLemma, fields.lemma);
-    grid.setText(row, kTranslation, fields.translation);
-    grid.setText(row, kCategory, fields.category);
-    grid.setText(row, kCaseGenderNumber, fields.caseGenderNumber);
-    grid.setText(row, kMoodTenseVoice, fields.moodTenseVoice);
+    setRowTexts(grid, row, fields);
     highlightRow(grid, row);
     if (failure) throw *failure;
     return outcome;
