@@ -6,14 +6,13 @@
 #include "records/analysis_record.h"
 #include "records/file_system.h"
 #include "records/record_file.h"
-#include "text/encoding.h"
 
 namespace orbalis {
 
 using namespace analysis_columns;
 
-void writeAnalysisFile(const std::string &path, const Grid &grid) {
-    AtomicFileWriter file(path);
+void writeAnalysisFile(const std::string &path, const Grid &grid, Publish publish) {
+    AtomicFileWriter file(path, publish);
     appendAnalysisRecords(file, grid, 1, grid.rowCount());
     file.commit();
 }
@@ -29,16 +28,11 @@ void appendAnalysisRecords(AtomicFileWriter &file, const Grid &grid, std::size_t
 }
 
 SaveOutcome saveAnalysisFile(const Grid &grid, Prompter &prompter) {
-    const auto path = prompter.chooseFile(FileRole::Save, std::string(kDatFilter));
-    if (path && fileExists(*path)) {
-        // The existing file is replaced only once the new one is complete.
-        const std::string question = utf8ToCp1252(*path, '?') + " esistente.\r\nVuoi cancellare?";
-        if (!prompter.askYesNo("Schedario esistente", question)) return SaveOutcome::KeptExisting;
-    }
-    if (!path || path->empty()) return SaveOutcome::Cancelled;
-    writeAnalysisFile(*path, grid);
-    prompter.inform("", "Il salvataggio e' concluso.", Icon::None);
-    return SaveOutcome::Saved;
+    const SaveResult saved =
+        saveAs(prompter, kDatFilter, {"Schedario esistente", " esistente.\r\nVuoi cancellare?"},
+               [&](const std::string &path, Publish publish) { writeAnalysisFile(path, grid, publish); });
+    if (saved.outcome == SaveOutcome::Saved) prompter.inform("", "Il salvataggio e' concluso.", Icon::None);
+    return saved.outcome;
 }
 
 void loadAnalysisFile(const std::string &path, Grid &grid, WhenMissing whenMissing) {

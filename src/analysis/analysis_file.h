@@ -6,20 +6,19 @@
 #include <string_view>
 
 #include "analysis/grid.h"
-#include "prompts/prompter.h"
+#include "prompts/save_as.h"
 #include "records/file_system.h"
 
 namespace orbalis {
 
 // Writes rows 1 to rowCount - 1 of `grid` (empty rows included) to `path`, replacing any file
-// there atomically: a failed write leaves the previous file as it was. Throws FileError.
-void writeAnalysisFile(const std::string &path, const Grid &grid);
+// there atomically (unless `publish` is CreateNew): a failed write leaves the previous file as it
+// was. Throws FileError.
+void writeAnalysisFile(const std::string &path, const Grid &grid, Publish publish = Publish::Replace);
 // Appends rows firstRow to endRow - 1 of `grid` to `file` as analysis records, so that a grid
 // produced in parts can be written part by part.
 void appendAnalysisRecords(AtomicFileWriter &file, const Grid &grid, std::size_t firstRow,
                            std::size_t endRow);
-
-enum class SaveOutcome { Saved, Cancelled, KeptExisting };
 
 // The save command of the workspaces: asks for a file name, asks before replacing an existing
 // file ("Schedario esistente"), writes the grid and reports "Il salvataggio e' concluso.".

@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "records/fixed_text.h"
 #include "text/encoding.h"
 
 namespace orbalis {
@@ -18,6 +19,10 @@ namespace {
 
 constexpr std::array<std::string_view, kCount> kHeaders = {
     "Forme", "Lemma", "Traduzione", "Cat. gramm.", "Caso, genere, numero", "Modo, tempi, voce", "Indic."};
+
+// Column widths in 1/1440 inch: at the default size of a workspace on a screen 1366 pixels wide
+// the whole row, indicator included, is in view beside the edit panel.
+constexpr std::array<int, kCount> kWidths = {1950, 1800, 2850, 1050, 2100, 2100, 750};
 
 constexpr std::uint32_t kNoEntry = std::numeric_limits<std::uint32_t>::max();
 
@@ -109,6 +114,7 @@ void setUpGridHeader(Grid &grid, GridHeader header) {
     for (std::size_t column = 0; column < kCount; ++column) {
         grid.setText(0, column, kHeaders[column]);
         grid.setAlignment(0, column, Alignment::Centre);
+        grid.setColumnWidth(column, kWidths[column]);
     }
     if (header == GridHeader::Reopened) grid.setText(0, kTranslation, "Trazione");
 }
@@ -207,6 +213,36 @@ AnalysisWorkspace openAnalysisWorkspace(std::string_view text, const std::string
     workspace.table = loadWorkspaceTable(thesaurusPath, whenMissing);
     workspace.nextRow = fillAnalysisGrid(workspace.grid, workspace.forms, workspace.table, mode);
     return workspace;
+}
+
+GridSummary summariseGrid(const Grid &grid) {
+    GridSummary summary;
+    const std::string *previousForm = nullptr;
+    bool previousUnknown = false;
+    for (std::size_t row = 1; row < grid.rowCount(); ++row) {
+        const std::string &form = grid.text(row, kForm);
+        if (trimRight(form).empty() && trimRight(grid.text(row, kLemma)).empty()) {
+            previousForm = nullptr;
+            continue;
+        }
+        ++summary.rows;
+        const std::string_view lemma = trimRight(grid.text(row, kLemma));
+        const bool unknown =
+            trimRight(grid.text(row, kIndicator)) == kNotFoundMark && (lemma.empty() || lemma == kEmptyValue);
+        if (previousForm && *previousForm == form) {
+            // A further row of the same form: the form is known once any of its rows is.
+            if (previousUnknown && !unknown) {
+                --summary.unknown;
+                previousUnknown = false;
+            }
+            continue;
+        }
+        ++summary.forms;
+        if (unknown) ++summary.unknown;
+        previousForm = &form;
+        previousUnknown = unknown;
+    }
+    return summary;
 }
 
 }  // namespace orbalis

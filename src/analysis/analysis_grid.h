@@ -46,6 +46,16 @@ enum class LookupMode { Sorted, Full };
 // Returns the row after the last row written.
 std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusTable &table, LookupMode mode);
 
+// What a workspace's status bar tells of its grid. A run of consecutive rows with the same form
+// is one form of the text (its analyses, or a row duplicated for a further analysis); a form is
+// unknown while its rows carry the "*" indicator and no lemma has been typed in.
+struct GridSummary {
+    std::size_t rows = 0;     // data rows holding something
+    std::size_t forms = 0;    // forms of the text
+    std::size_t unknown = 0;  // forms the thesaurus did not know and the user has not analysed
+};
+GridSummary summariseGrid(const Grid &grid);
+
 // A workspace filled by a lookup (frmanalyse) or from an analysis file (frmanalyse02).
 enum class WorkspaceKind { Analysis, Reopened };
 

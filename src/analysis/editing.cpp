@@ -101,42 +101,40 @@ std::optional<AnalysisFields> selectRow(AnalysisWorkspace &workspace, std::size_
     return rowFields(grid, row);
 }
 
-ApplyOutcome applyEdit(AnalysisWorkspace &workspace, const AnalysisFields &fields,
-                       const std::optional<ThesaurusAddition> &addition, Prompter &prompter) {
+ApplyResult applyEdit(AnalysisWorkspace &workspace, const AnalysisFields &fields,
+                      const std::optional<ThesaurusAddition> &addition, Prompter &prompter) {
     Grid &grid = workspace.grid;
     const std::size_t row = workspace.selectedRow;
     if (!isDataRow(grid, row)) {
         prompter.inform("", std::string(kSelectFormMessage), Icon::None);
-        return ApplyOutcome::NoRowSelected;
+        return {};
     }
     const std::string rowForm = grid.text(row, kForm);
 
-    ApplyOutcome outcome = ApplyOutcome::Applied;
-    std::optional<FileError> failure;
+    ApplyResult result{ApplyOutcome::Applied, GridChange::changed(row, row), std::nullopt};
     if (addition && addition->path.empty()) {
         prompter.inform("", std::string(kNoThesaurusChosen), Icon::Information);
-        outcome = ApplyOutcome::NoThesaurus;
+        result.outcome = ApplyOutcome::NoThesaurus;
     } else if (addition) {
         // A thesaurus that cannot take the analysis must not cost the user the edit itself.
         try {
-            outcome = addToThesaurus(workspace, fields, rowForm, addition->path, prompter);
+            result.outcome = addToThesaurus(workspace, fields, rowForm, addition->path, prompter);
         } catch (const FileError &error) {
-            failure = error;
+            result.failure = error;
         }
     }
 
     setRowTexts(grid, row, fields);
     highlightRow(grid, row);
-    if (failure) throw *failure;
-    return outcome;
+    return result;
 }
 
-std::optional<AnalysisFields> deleteRow(AnalysisWorkspace &workspace, Prompter &prompter) {
+DeleteResult deleteRow(AnalysisWorkspace &workspace, Prompter &prompter) {
     Grid &grid = workspace.grid;
     const std::size_t selected = workspace.selectedRow;
     if (!isDataRow(grid, selected)) {
         prompter.inform("", std::string(kSelectFormMessage), Icon::None);
-        return std::nullopt;
+        return {};
     }
     const std::size_t last = grid.rowCount() - 1;
     // Each row below moves up one: its texts and the colours of its analysis columns; the form
@@ -149,16 +147,18 @@ std::optional<AnalysisFields> deleteRow(AnalysisWorkspace &workspace, Prompter &
     }
     for (std::size_t column = 0; column < kCount; ++column) grid.setText(last, column, "");
     highlightRow(grid, selected);
-    return rowFields(grid, selected);
+    return {GridChange::changed(selected, last), rowFields(grid, selected)};
 }
 
-bool duplicateRow(AnalysisWorkspace &workspace, Prompter &prompter) {
+GridChange duplicateRow(AnalysisWorkspace &workspace, Prompter &prompter) {
     Grid &grid = workspace.grid;
     const std::size_t selected = workspace.selectedRow;
     if (!isDataRow(grid, selected)) {
         prompter.inform("", std::string(kSelectFormMessage), Icon::None);
-        return false;
+        return GridChange::none();
     }
+    // The only step that can fail (memory) comes first, before any row has moved.
+    const Grid::TextId emptyValue = grid.intern(kEmptyValue);
     grid.appendRow();
     // Rows below the selected one move down one: texts, the form cell's colour (bold), and the
     // colour of column 1 for the analysis columns.
@@ -175,12 +175,11 @@ bool duplicateRow(AnalysisWorkspace &workspace, Prompter &prompter) {
     }
     const std::size_t added = selected + 1;
     grid.setTextId(added, kForm, grid.textId(selected, kForm));
-    const Grid::TextId emptyValue = grid.intern(kEmptyValue);
     for (std::size_t column = kLemma; column <= kMoodTenseVoice; ++column)
         grid.setTextId(added, column, emptyValue);
     grid.setTextId(added, kIndicator, grid.textId(selected, kIndicator));
     moveStyle(selected, added);
-    return true;
+    return GridChange::inserted(added, 1);
 }
 
 AnalysisWorkspace openReopenedWorkspace(const std::string &path) {

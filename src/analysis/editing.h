@@ -12,7 +12,9 @@
 #include <string>
 
 #include "analysis/analysis_grid.h"
+#include "analysis/grid_change.h"
 #include "prompts/prompter.h"
+#include "records/file_error.h"
 #include "records/thesaurus_record.h"
 
 namespace orbalis {
@@ -40,25 +42,38 @@ enum class ApplyOutcome {
     NoThesaurus,     // the grid row changed; no thesaurus chosen, nothing appended (message shown)
 };
 
+struct ApplyResult {
+    ApplyOutcome outcome = ApplyOutcome::NoRowSelected;
+    GridChange change;
+    // The thesaurus could not take the analysis (read-only or vanished file, full disk): the
+    // grid row has changed all the same, and the failure is for the window to report.
+    std::optional<FileError> failure;
+};
+
 // Applies `fields` to the selected row (columns 0 to 5; the indicator and the colours stay). With
 // `addition`, first looks for an identical analysis in the workspace's table (form and the five
 // texts compared lower-cased, trailing spaces ignored; in the re-opened workspace the form's
 // trailing spaces too) and, if there is none, appends the analysis to the thesaurus file and to
-// the table. When the append fails (read-only or vanished thesaurus, full disk), the grid row is
-// still changed and the FileError is rethrown for the window to report.
-ApplyOutcome applyEdit(AnalysisWorkspace &workspace, const AnalysisFields &fields,
-                       const std::optional<ThesaurusAddition> &addition, Prompter &prompter);
+// the table. A failed append does not cost the user the edit: see ApplyResult::failure.
+ApplyResult applyEdit(AnalysisWorkspace &workspace, const AnalysisFields &fields,
+                      const std::optional<ThesaurusAddition> &addition, Prompter &prompter);
+
+struct DeleteResult {
+    GridChange change;
+    // The row now at the selected place, as selectRow gives it (empty texts for an empty row);
+    // nullopt when no row was selected.
+    std::optional<AnalysisFields> shown;
+};
 
 // Deletes the selected row: the rows below move up one (texts, and colours of columns 1 to 6),
-// the last row is emptied and the row count stays. Returns the fields of the row now at the
-// selected place (selectRow's texts, empty strings for an empty row); nullopt with
-// "Seleziona una forma." when no row is selected.
-std::optional<AnalysisFields> deleteRow(AnalysisWorkspace &workspace, Prompter &prompter);
+// the last row is emptied and the row count stays. "Seleziona una forma." when no row is
+// selected.
+DeleteResult deleteRow(AnalysisWorkspace &workspace, Prompter &prompter);
 
 // Inserts below the selected row a new row with the same form ("_" in columns 1 to 5, the
-// selected row's indicator). Returns false with "Seleziona una forma." when no row is selected.
+// selected row's indicator); "Seleziona una forma." and no change when no row is selected.
 // The selection does not move.
-bool duplicateRow(AnalysisWorkspace &workspace, Prompter &prompter);
+GridChange duplicateRow(AnalysisWorkspace &workspace, Prompter &prompter);
 
 // The re-opened workspace: header with "Trazione", the rows of the analysis file at `path`, an
 // empty table, no thesaurus chosen. Throws FileError.

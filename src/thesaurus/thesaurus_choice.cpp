@@ -1,10 +1,9 @@
 #include "thesaurus/thesaurus_choice.h"
 
-#include "analysis/analysis_file.h"
+#include "prompts/save_as.h"
 #include "records/file_system.h"
 #include "records/record_file.h"
 #include "records/thesaurus_record.h"
-#include "text/encoding.h"
 
 namespace orbalis {
 
@@ -19,21 +18,19 @@ std::optional<ThesaurusChoice> openExistingThesaurus(Prompter &prompter) {
 }
 
 std::optional<ThesaurusChoice> createNewThesaurus(Prompter &prompter, const std::string &builtInPath) {
-    const auto path = prompter.chooseFile(FileRole::Save, std::string(kDatFilter));
-    if (path && fileExists(*path)) {
-        const std::string question = utf8ToCp1252(*path, '?') + " esiste.\r\nVuoi cancellare?";
-        if (!prompter.askYesNo("File esiste", question)) return std::nullopt;
-        removeFile(*path);
-    }
-    if (!path || path->empty()) return std::nullopt;
-    const bool import = prompter.askYesNo("Crea un nuovo Thesaurus",
-                                          "Con importazione delle forme del Thesaurus ORBALIS?\n\r");
-    createThesaurus(*path, import, builtInPath);
-    return ThesaurusChoice{*path, ThesaurusKind::User};
+    const SaveResult created =
+        saveAs(prompter, kDatFilter, {"File esiste", " esiste.\r\nVuoi cancellare?"},
+               [&](const std::string &path, Publish publish) {
+                   const bool import = prompter.askYesNo(
+                       "Crea un nuovo Thesaurus", "Con importazione delle forme del Thesaurus ORBALIS?\n\r");
+                   createThesaurus(path, import, builtInPath, publish);
+               });
+    if (created.outcome != SaveOutcome::Saved) return std::nullopt;
+    return ThesaurusChoice{created.path, ThesaurusKind::User};
 }
 
-void createThesaurus(const std::string &path, bool import, const std::string &builtInPath) {
-    AtomicFileWriter file(path, Publish::CreateNew);
+void createThesaurus(const std::string &path, bool import, const std::string &builtInPath, Publish publish) {
+    AtomicFileWriter file(path, publish);
     if (import) {
         const RecordFile builtIn(builtInPath, thesaurus_format::kRecordLength, Access::Read,
                                  WhenMissing::CreateOrReadEmpty);

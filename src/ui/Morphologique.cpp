@@ -11,10 +11,11 @@
 
 #include "prompts/prompter.h"
 #include "text/text_intake.h"
+#include "ui/ThesaurusChoix.h"
 #include "ui/busy_cursor.h"
 #include "ui/command_guard.h"
 #include "ui/desktop.h"
-#include "ui/frmAbout.h"
+#include "ui/frmanalyse02.h"
 #include "ui/menus.h"
 #include "ui/text_codec.h"
 #include "ui/title_banner.h"
@@ -27,7 +28,8 @@ const QString kNoTextPrompt = QStringLiteral("Carica un file con il comando Apri
 
 }  // namespace
 
-Morphologique::Morphologique(Desktop &desktop, QWidget *parent) : QMainWindow(parent), m_desktop(desktop) {
+Morphologique::Morphologique(Desktop &desktop)
+    : QMainWindow(nullptr), m_desktop(desktop), m_prompter(desktop.prompterFor(*this)) {
     setObjectName(QStringLiteral("Morphologique"));
     setWindowTitle(QStringLiteral("Orbalis - Analisi morfologica"));
     setAccessibleName(windowTitle());
@@ -68,7 +70,7 @@ Morphologique::Morphologique(Desktop &desktop, QWidget *parent) : QMainWindow(pa
 
 void Morphologique::buildMenus() {
     QMenu *fichier = addMenu(menuBar(), "fichier", QStringLiteral("&Schedario"));
-    ouvrir = addEntry(fichier, "ouvrir", QStringLiteral("&Aprire un testo..."));
+    ouvrir = addEntry(fichier, "ouvrir", QStringLiteral("&Aprire un testo..."), QKeySequence::Open);
     fermer = addEntry(fichier, "fermer", QStringLiteral("&Chiudi"));
     fichier->addSeparator();
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
@@ -97,38 +99,45 @@ void Morphologique::buildMenus() {
     // The lexicon and the two thesaurus browsers open their windows once those exist.
 }
 
+Morphologique::~Morphologique() = default;
+
+const std::string &Morphologique::text() const {
+    static const std::string kNoText;
+    return m_text ? *m_text : kNoText;
+}
+
 void Morphologique::loadText() {
-    runCommand(m_desktop.prompter(), [this] {
-        const auto path = m_desktop.prompter().chooseFile(FileRole::Open, std::string(kTextFilter));
+    runCommand(*m_prompter, [this] {
+        const auto path = m_prompter->chooseFile(FileRole::Open, std::string(kTextFilter));
         if (path) loadTextFrom(*path);
     });
 }
 
 void Morphologique::loadTextFrom(const std::string &path) {
     BusyCursor busy;
-    const bool read = runCommand(m_desktop.prompter(), [&] {
-        auto text = readTextWithConsent(path, m_desktop.prompter());
+    const bool read = runCommand(*m_prompter, [&] {
+        auto text = readTextWithConsent(path, *m_prompter);
         if (text) {
             showText(path, std::move(*text));
         } else {
             // Refused: no text, the menus as they were.
-            m_text.clear();
+            m_text.reset();
             txtfichier->clear();
         }
     });
     if (!read) {
-        m_text.clear();
+        m_text.reset();
         txtfichier->clear();
     }
 }
 
 void Morphologique::showText(const std::string &path, std::string text) {
-    m_text = std::move(text);
+    m_text = std::make_shared<const std::string>(std::move(text));
     // The label shows the full path, also for a relative path named on the command line.
     const QString fullPath = QFileInfo(fromLocalPath(path)).absoluteFilePath();
     m_textPath = toLocalPath(fullPath);
     // Shown with the platform's line breaks; the text itself stays as the file had it.
-    QString shown = fromCp1252(m_text);
+    QString shown = fromCp1252(*m_text);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     txtfichier->setPlainText(shown);
     lblFichier->setText(fullPath);
@@ -138,7 +147,7 @@ void Morphologique::showText(const std::string &path, std::string text) {
 }
 
 void Morphologique::closeText() {
-    m_text.clear();
+    m_text.reset();
     m_textPath.clear();
     txtfichier->clear();
     lblFichier->setText(kNoTextPrompt);
@@ -148,13 +157,20 @@ void Morphologique::closeText() {
 }
 
 void Morphologique::openAnalysis() {
-    m_desktop.showThesaurusChoix();
+    BusyCursor busy;
+    // Shown again with its earlier values while a workspace is open; the next analysis it opens
+    // is on the text loaded now.
+    m_desktop.open<ThesaurusChoix>()->setText(m_text, m_textPath);
 }
 
 void Morphologique::reopenAnalysis() {
-    runCommand(m_desktop.prompter(), [this] {
-        const auto path = m_desktop.prompter().chooseFile(FileRole::Open, std::string(kDatFilter));
-        if (path) m_desktop.showReopenedAnalysis(*path);
+    runCommand(*m_prompter, [this] {
+        const auto path = m_prompter->chooseFile(FileRole::Open, std::string(kDatFilter));
+        if (!path) return;
+        // An open re-opened workspace is only brought to the front; it keeps its own file.
+        m_desktop.open<frmanalyse02>(Showing::Modeless, [&](frmanalyse02 &window) {
+            return runCommand(*m_prompter, [&] { window.load(*path); });
+        });
     });
 }
 

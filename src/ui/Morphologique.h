@@ -3,12 +3,17 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <string>
 
 class QAction;
 class QGroupBox;
 class QLabel;
 class QPlainTextEdit;
+
+namespace orbalis {
+class Prompter;
+}
 
 namespace orbalis::ui {
 
@@ -17,11 +22,12 @@ class Desktop;
 class Morphologique : public QMainWindow {
     Q_OBJECT
 public:
-    explicit Morphologique(Desktop &desktop, QWidget *parent = nullptr);
+    explicit Morphologique(Desktop &desktop);
+    ~Morphologique() override;
 
     // The loaded text exactly as the file gave it (Windows-1252), and its path; both empty while
-    // no text is loaded. The analysis workspace reads them when it loads.
-    const std::string &text() const { return m_text; }
+    // no text is loaded. An analysis is opened on them.
+    const std::string &text() const;
     const std::string &textPath() const { return m_textPath; }
 
     // "&Aprire un testo..." on a path already chosen (the file named on the command line).
@@ -57,7 +63,8 @@ private:
     void showText(const std::string &path, std::string text);
 
     Desktop &m_desktop;
-    std::string m_text;
+    std::unique_ptr<Prompter> m_prompter;
+    std::shared_ptr<const std::string> m_text;  // shared with the analyses opened on it
     std::string m_textPath;
 };
 

@@ -2,12 +2,13 @@
 
 #include <QFrame>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
-#include "records/data_paths.h"
 #include "ui/busy_cursor.h"
 #include "ui/command_guard.h"
 #include "ui/desktop.h"
+#include "ui/frmanalyse.h"
 #include "ui/title_banner.h"
 
 namespace orbalis::ui {
@@ -25,8 +26,8 @@ QPushButton *addButton(QWidget *parent, QLayout *layout, const char *name, const
 
 }  // namespace
 
-ThesaurusChoix::ThesaurusChoix(Desktop &desktop, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_desktop(desktop) {
+ThesaurusChoix::ThesaurusChoix(Desktop &desktop)
+    : QWidget(nullptr, Qt::Window), m_desktop(desktop), m_prompter(desktop.prompterFor(*this)) {
     setObjectName(QStringLiteral("ThesaurusChoix"));
     setWindowTitle(QStringLiteral("Orbalis - Scelta del Thesaurus"));
     setAccessibleName(windowTitle());
@@ -47,17 +48,26 @@ ThesaurusChoix::ThesaurusChoix(Desktop &desktop, QWidget *parent)
     connect(Command1, &QPushButton::clicked, this, &ThesaurusChoix::useBuiltIn);
     connect(Command2, &QPushButton::clicked, this, &ThesaurusChoix::openExisting);
     connect(Command3, &QPushButton::clicked, this, &ThesaurusChoix::createNew);
+    // Escape closes the window, as its close box does.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     resize(420, 300);
 }
 
+ThesaurusChoix::~ThesaurusChoix() = default;
+
+void ThesaurusChoix::setText(std::shared_ptr<const std::string> text, std::string path) {
+    m_text = std::move(text);
+    m_textPath = std::move(path);
+}
+
 void ThesaurusChoix::useBuiltIn() {
-    handOver(chooseBuiltInThesaurus(builtInThesaurusPath()));
+    handOver(chooseBuiltInThesaurus(m_desktop.data().builtInThesaurus));
 }
 
 void ThesaurusChoix::openExisting() {
     std::optional<ThesaurusChoice> choice;
-    if (!runCommand(m_desktop.prompter(), [&] { choice = openExistingThesaurus(m_desktop.prompter()); }))
-        return;
+    if (!runCommand(*m_prompter, [&] { choice = openExistingThesaurus(*m_prompter); })) return;
     if (choice) handOver(*choice);
 }
 
@@ -65,8 +75,8 @@ void ThesaurusChoix::createNew() {
     std::optional<ThesaurusChoice> choice;
     {
         BusyCursor busy;
-        if (!runCommand(m_desktop.prompter(),
-                        [&] { choice = createNewThesaurus(m_desktop.prompter(), builtInThesaurusPath()); }))
+        if (!runCommand(*m_prompter,
+                        [&] { choice = createNewThesaurus(*m_prompter, m_desktop.data().builtInThesaurus); }))
             return;
     }
     if (choice) handOver(*choice);
@@ -74,10 +84,14 @@ void ThesaurusChoix::createNew() {
 
 void ThesaurusChoix::handOver(const ThesaurusChoice &choice) {
     m_choice = choice;
+    const AnalysisInputs inputs{m_text, m_textPath, choice};
     BusyCursor busy;
-    // The workspace reads the choice from this window while it loads; a failed load leaves this
-    // window visible for another choice.
-    if (m_desktop.showAnalysis()) hide();
+    // A workspace already open is only brought to the front; a failed load leaves this window
+    // visible for another choice.
+    const auto *workspace = m_desktop.open<frmanalyse>(Showing::Modeless, [&](frmanalyse &window) {
+        return runCommand(*m_prompter, [&] { window.load(inputs); });
+    });
+    if (workspace) hide();
 }
 
 }  // namespace orbalis::ui

@@ -1,15 +1,20 @@
 // The choice of the thesaurus an analysis runs against: the built-in one, an existing user
-// thesaurus, or a new one. It holds the choice for the workspace, which reads it when it loads
-// and when it appends, and hides itself while the workspace lives.
+// thesaurus, or a new one. It hands the text and the chosen thesaurus to the workspace, and hides
+// itself while the workspace lives.
 #pragma once
 
 #include <QWidget>
 
+#include <memory>
 #include <string>
 
 #include "thesaurus/thesaurus_choice.h"
 
 class QPushButton;
+
+namespace orbalis {
+class Prompter;
+}
 
 namespace orbalis::ui {
 
@@ -18,7 +23,11 @@ class Desktop;
 class ThesaurusChoix : public QWidget {
     Q_OBJECT
 public:
-    explicit ThesaurusChoix(Desktop &desktop, QWidget *parent = nullptr);
+    explicit ThesaurusChoix(Desktop &desktop);
+    ~ThesaurusChoix() override;
+
+    // The text the next analysis is opened on: the main window's, given at each opening.
+    void setText(std::shared_ptr<const std::string> text, std::string path);
 
     // The chosen file and its kind; empty and None until a command succeeded.
     const std::string &thesaurusPath() const { return m_choice.path; }
@@ -37,6 +46,9 @@ private:
     void handOver(const ThesaurusChoice &choice);
 
     Desktop &m_desktop;
+    std::unique_ptr<Prompter> m_prompter;
+    std::shared_ptr<const std::string> m_text;
+    std::string m_textPath;
     ThesaurusChoice m_choice;
 };
 

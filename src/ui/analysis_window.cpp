@@ -5,11 +5,13 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -17,9 +19,8 @@
 #include "ui/busy_cursor.h"
 #include "ui/command_guard.h"
 #include "ui/desktop.h"
-#include "ui/frmAbout.h"
-#include "ui/frozen_column_view.h"
 #include "ui/grid_model.h"
+#include "ui/grid_view.h"
 #include "ui/menus.h"
 #include "ui/text_codec.h"
 #include "ui/title_banner.h"
@@ -37,15 +38,30 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-// Widths of the grid's columns in pixels: form, lemma, translation, category, the two
-// descriptors, indicator.
-constexpr int kColumnWidths[] = {130, 130, 200, 80, 150, 150, 50};
+QLabel *addStatusLabel(QStatusBar *bar, const char *name, int stretch) {
+    auto *label = new QLabel(bar);
+    label->setObjectName(QLatin1String(name));
+    bar->addWidget(label, stretch);
+    return label;
+}
+
+// The size a workspace asks for: on a screen 1366 pixels wide, the grid's whole row beside the
+// edit panel. A smaller screen gets what it has (see fitToScreen).
+constexpr QSize kPreferredSize(1340, 700);
 
 }  // namespace
 
-AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant, const char *name, QWidget *parent)
-    : QMainWindow(parent), m_desktop(desktop) {
-    setObjectName(QLatin1String(name));
+QString unknownFormsText(const GridSummary &summary) {
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    const double share = summary.forms == 0 ? 0.0 : 100.0 * double(summary.unknown) / double(summary.forms);
+    const QString count = italian.toString(qulonglong(summary.unknown));
+    const QString words =
+        summary.unknown == 1 ? QStringLiteral("forma sconosciuta") : QStringLiteral("forme sconosciute");
+    return QStringLiteral("%1 %2 (%3 %)").arg(count, words, italian.toString(share, 'f', 1));
+}
+
+AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant)
+    : QMainWindow(nullptr), m_desktop(desktop), m_prompter(desktop.prompterFor(*this)) {
     setWindowTitle(QStringLiteral("Orbalis - Analisi morfologica"));
     setAccessibleName(windowTitle());
     setBackground(this, kLightYellow);
@@ -62,32 +78,23 @@ AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant, const char *na
     setBackground(Frame1, kLightYellow);
     auto *gridLayout = new QVBoxLayout(Frame1);
     gridLayout->setContentsMargins(0, 0, 0, 0);
-    grille01 = new FrozenColumnView(Frame1);
-    grille01->setObjectName(QStringLiteral("grille01"));
-    grille01->setAccessibleName(QStringLiteral("Analisi del testo"));
-    grille01->frozenView()->setAccessibleName(QStringLiteral("Forme"));
-    grille01->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grille01->setSelectionMode(QAbstractItemView::SingleSelection);
-    grille01->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grille01->verticalHeader()->hide();
-    grille01->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grille01->verticalHeader()->setDefaultSectionSize(grille01->fontMetrics().height() + 6);
-    grille01->horizontalHeader()->setHighlightSections(false);
-    // The header row is captions only: a click on it selects nothing.
-    grille01->horizontalHeader()->setSectionsClickable(false);
+    grille01 = new GridView(Frame1, "grille01", QStringLiteral("Analisi del testo"));
     m_model = new GridModel(m_workspace.grid, this);
-    grille01->setModel(m_model);
-    for (int column = 0; column < m_model->columnCount(); ++column)
-        grille01->setColumnWidth(column, kColumnWidths[column]);
+    grille01->setGridModel(m_model);
     gridLayout->addWidget(grille01);
     panels->addWidget(Frame1, 1);
 
-    Frame2 = new QFrame(central);
+    // The edit panel scrolls when the screen is too low for it.
+    auto *panelScroll = new QScrollArea(central);
+    panelScroll->setObjectName(QStringLiteral("Frame2Scroll"));
+    panelScroll->setWidgetResizable(true);
+    panelScroll->setFrameShape(QFrame::NoFrame);
+    panelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Frame2 = new QFrame(panelScroll);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setAccessibleName(QStringLiteral("Modifica della riga"));
     Frame2->setFrameShape(QFrame::StyledPanel);
     setBackground(Frame2, kLightYellow);
-    Frame2->setFixedWidth(330);
     auto *edit = new QGridLayout(Frame2);
     const bool reopened = variant == Variant::Reopened;
     Text1 = addField(Frame2, edit, 0, "Text1", QStringLiteral("Forma :"));
@@ -136,20 +143,29 @@ AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant, const char *na
     Check1->setAccessibleName(Check1->text());
     edit->addWidget(Check1, 14, 0, 1, 2);
     edit->setRowStretch(15, 1);
-    panels->addWidget(Frame2);
+    panelScroll->setWidget(Frame2);
+    panelScroll->setFixedWidth(Frame2->sizeHint().width() + 40);
+    panels->addWidget(panelScroll);
     // The lookup's workspace shows its edit panel once the grid is filled.
     Frame2->setVisible(reopened);
 
     setCentralWidget(central);
     buildMenus();
 
-    connect(grille01->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &AnalysisWindow::rowActivated);
-    connect(grille01, &QTableView::clicked, this, &AnalysisWindow::rowActivated);
+    statusSource = addStatusLabel(statusBar(), "statusSource", 2);
+    statusThesaurus = addStatusLabel(statusBar(), "statusThesaurus", 2);
+    statusRows = addStatusLabel(statusBar(), "statusRows", 1);
+    statusUnknown = addStatusLabel(statusBar(), "statusUnknown", 1);
+
+    connect(grille01, &GridView::rowChosen, this, &AnalysisWindow::rowChosen);
     connect(Command2, &QPushButton::clicked, this, &AnalysisWindow::applyToRow);
     connect(Command3, &QPushButton::clicked, this, &AnalysisWindow::deleteSelectedRow);
+    // Enter in an edit field applies the row, as the tick button does.
+    for (QLineEdit *field : {Text1, Text2, Text3, Text4, Text5, Text6})
+        connect(field, &QLineEdit::returnPressed, this, &AnalysisWindow::applyToRow);
     // The reference cards (P2, P3) open their windows once those exist.
-    resize(1180, 640);
+    resize(kPreferredSize);
+    updateStatus();
 }
 
 AnalysisWindow::~AnalysisWindow() {
@@ -172,12 +188,13 @@ QLineEdit *AnalysisWindow::addField(QWidget *panel, QGridLayout *layout, int row
 
 void AnalysisWindow::buildMenus() {
     QMenu *fichier = addMenu(menuBar(), "fichier", QStringLiteral("&Schedario"));
-    enregistrer = addEntry(fichier, "enregistrer", QStringLiteral("&Salva"));
-    imprimer = addEntry(fichier, "imprimer", QStringLiteral("&Stampare"));
+    enregistrer = addEntry(fichier, "enregistrer", QStringLiteral("&Salva"), QKeySequence::Save);
+    imprimer = addEntry(fichier, "imprimer", QStringLiteral("&Stampare"), QKeySequence::Print);
     fichier->addSeparator();
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
     QMenu *edition = addMenu(menuBar(), "edition", QStringLiteral("&Edizione"));
-    dupliquer = addEntry(edition, "dupliquer", QStringLiteral("&Duplicare una linea"));
+    dupliquer = addEntry(edition, "dupliquer", QStringLiteral("&Duplicare una linea"),
+                         QKeySequence(Qt::CTRL | Qt::Key_D));
     QMenu *thesaurus = addMenu(menuBar(), "thesaurus", QStringLiteral("&Thesaurus"));
     thesaurusorbalis = addEntry(thesaurus, "thesaurusorbalis", QStringLiteral("&Orbalis"));
     thesaurusautre = addEntry(thesaurus, "thesaurusautre", QStringLiteral("&Altro Thesaurus"));
@@ -186,9 +203,17 @@ void AnalysisWindow::buildMenus() {
     QMenu *aide = addMenu(menuBar(), "aide", QStringLiteral("&Aiuto"));
     about = addEntry(aide, "about", QStringLiteral("&A proposito"));
 
+    // Delete on the grid deletes the selected row, as the bin button does.
+    supprimer = new QAction(Command3->accessibleName(), grille01);
+    supprimer->setObjectName(QStringLiteral("supprimer"));
+    supprimer->setShortcut(QKeySequence::Delete);
+    supprimer->setShortcutContext(Qt::WidgetShortcut);
+    grille01->addAction(supprimer);
+
     connect(enregistrer, &QAction::triggered, this, &AnalysisWindow::save);
     connect(quitter, &QAction::triggered, this, &QWidget::close);
     connect(dupliquer, &QAction::triggered, this, &AnalysisWindow::duplicateSelectedRow);
+    connect(supprimer, &QAction::triggered, this, &AnalysisWindow::deleteSelectedRow);
     connect(about, &QAction::triggered, this, [this] { m_desktop.showAbout(); });
     // Printing and the browsers open their windows once those exist.
 }
@@ -208,76 +233,73 @@ void AnalysisWindow::showFields(const AnalysisFields &fields) {
 }
 
 void AnalysisWindow::setWorkspace(AnalysisWorkspace workspace) {
-    m_model->reload([&] { m_workspace = std::move(workspace); });
+    m_workspace = std::move(workspace);
+    showChange(GridChange::reset());
 }
 
-void AnalysisWindow::selectGridRow(std::size_t gridRow) {
-    m_selecting = true;
-    if (gridRow == 0 || gridRow >= m_workspace.grid.rowCount())
-        grille01->clearSelection();
-    else
-        grille01->selectRow(GridModel::modelRow(gridRow));
-    m_selecting = false;
+void AnalysisWindow::setSource(const QString &source) {
+    statusSource->setText(source);
 }
 
-void AnalysisWindow::rowActivated(const QModelIndex &current) {
-    if (m_selecting || !current.isValid()) return;
-    const auto fields = selectRow(m_workspace, GridModel::gridRow(current.row()));
-    if (fields) {
-        showFields(*fields);
-        selectGridRow(m_workspace.selectedRow);
-    } else {
-        // An empty row cannot be selected: the highlight goes back to the selected row.
-        selectGridRow(m_workspace.selectedRow);
-    }
+void AnalysisWindow::setThesaurusName(const QString &thesaurus) {
+    statusThesaurus->setText(QStringLiteral("Thesaurus: ") + thesaurus);
+}
+
+void AnalysisWindow::showChange(const GridChange &change) {
+    m_model->apply(change);
+    grille01->showChosenRow(m_workspace.selectedRow);
+    updateStatus();
+}
+
+void AnalysisWindow::updateStatus() {
+    const GridSummary summary = summariseGrid(m_workspace.grid);
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    statusRows->setText(summary.rows == 1
+                            ? QStringLiteral("1 riga")
+                            : italian.toString(qulonglong(summary.rows)) + QStringLiteral(" righe"));
+    statusUnknown->setText(unknownFormsText(summary));
+}
+
+void AnalysisWindow::rowChosen(std::size_t gridRow) {
+    const auto fields = selectRow(m_workspace, gridRow);
+    if (fields) showFields(*fields);
+    // An empty row cannot be chosen: the highlight stays on the selected row.
+    grille01->showChosenRow(m_workspace.selectedRow);
 }
 
 void AnalysisWindow::applyToRow() {
-    const std::size_t row = m_workspace.selectedRow;
     const AnalysisFields edited = fields();
-    runCommand(m_desktop.prompter(), [&] {
-        const auto addition = thesaurusAddition();
-        applyEdit(m_workspace, edited, addition, m_desktop.prompter());
-    });
-    // The row changes even when the addition to the thesaurus failed.
-    if (row != 0) {
-        m_model->rowsChanged(row, row);
-        selectGridRow(row);
-    }
+    ApplyResult result;
+    runCommand(prompter(), [&] { result = applyEdit(m_workspace, edited, thesaurusAddition(), prompter()); });
+    showChange(result.change);
+    // The row has changed even when the thesaurus could not take the analysis.
+    if (result.failure) reportFileError(prompter(), *result.failure);
 }
 
 void AnalysisWindow::deleteSelectedRow() {
-    BusyCursor busy;
-    const std::size_t row = m_workspace.selectedRow;
-    std::optional<AnalysisFields> moved;
-    runCommand(m_desktop.prompter(), [&] { moved = deleteRow(m_workspace, m_desktop.prompter()); });
-    if (row == 0 || !moved) return;
-    m_model->rowsChanged(row, m_workspace.grid.rowCount() - 1);
-    selectGridRow(row);
-    showFields(*moved);
+    DeleteResult result;
+    {
+        BusyCursor busy;
+        runCommand(prompter(), [&] { result = deleteRow(m_workspace, prompter()); });
+        showChange(result.change);
+    }
+    if (result.shown) showFields(*result.shown);
 }
 
 void AnalysisWindow::duplicateSelectedRow() {
     BusyCursor busy;
-    const std::size_t row = m_workspace.selectedRow;
-    if (row == 0) {
-        // Nothing to insert: the command only says so.
-        runCommand(m_desktop.prompter(), [&] { duplicateRow(m_workspace, m_desktop.prompter()); });
-        return;
-    }
-    runCommand(m_desktop.prompter(), [&] {
-        m_model->insertRowAfter(row, [&] { duplicateRow(m_workspace, m_desktop.prompter()); });
-    });
-    selectGridRow(row);
+    GridChange change;
+    runCommand(prompter(), [&] { change = duplicateRow(m_workspace, prompter()); });
+    showChange(change);
 }
 
 void AnalysisWindow::save() {
-    runCommand(m_desktop.prompter(), [&] { saveAnalysisFile(m_workspace.grid, m_desktop.prompter()); });
+    runCommand(prompter(), [&] { saveAnalysisFile(m_workspace.grid, prompter()); });
 }
 
 void AnalysisWindow::openKeypad() {
     if (Text1->text().isEmpty()) {
-        m_desktop.prompter().inform("", std::string(kSelectFormMessage), Icon::None);
+        prompter().inform("", std::string(kSelectFormMessage), Icon::None);
         return;
     }
     // The keypads open here once they exist.

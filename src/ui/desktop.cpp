@@ -1,29 +1,42 @@
 #include "ui/desktop.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+
 #include "ui/Morphologique.h"
-#include "ui/ThesaurusChoix.h"
-#include "ui/busy_cursor.h"
 #include "ui/frmAbout.h"
 #include "ui/frmSplash.h"
-#include "ui/frmanalyse.h"
-#include "ui/frmanalyse02.h"
 
 namespace orbalis::ui {
 
-Desktop::Desktop(Prompter &prompter, QObject *parent) : QObject(parent), m_prompter(prompter) {}
+Desktop::Desktop(PrompterFactory prompters, DataFiles data, QObject *parent)
+    : QObject(parent), m_prompters(std::move(prompters)), m_data(std::move(data)) {}
 
 Desktop::~Desktop() {
     for (const auto &window : std::as_const(m_windows)) delete window.data();
-}
-
-QWidget *Desktop::window(const QString &name) const {
-    return m_windows.value(name).data();
 }
 
 void Desktop::adopt(QWidget *window) {
     Q_ASSERT(!window->objectName().isEmpty());
     window->setAttribute(Qt::WA_DeleteOnClose);
     m_windows.insert(window->objectName(), window);
+}
+
+void Desktop::show(QWidget *window, Showing showing) {
+    const Qt::WindowModality modality = showing == Showing::Modal ? Qt::ApplicationModal : Qt::NonModal;
+    if (window->windowModality() != modality) {
+        // The modality of a window on screen changes only when it is shown again.
+        const bool visible = window->isVisible();
+        if (visible) window->hide();
+        window->setWindowModality(modality);
+    }
+    if (!window->isVisible() && !window->property("orbalisPlaced").toBool()) {
+        fitToScreen(*window, window->size());
+        window->setProperty("orbalisPlaced", true);
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
 }
 
 void Desktop::unload(const QString &name) {
@@ -34,90 +47,41 @@ void Desktop::unload(const QString &name) {
     window->deleteLater();
 }
 
-void Desktop::bringToFront(QWidget *window) {
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 frmSplash &Desktop::showSplash() {
-    auto *splash = find<frmSplash>();
-    if (!splash) {
-        splash = new frmSplash(*this);
-        adopt(splash);
-    }
-    splash->show();
-    return *splash;
+    return *open<frmSplash>();
 }
 
 Morphologique &Desktop::showMainWindow() {
-    auto *main = find<Morphologique>();
-    if (!main) {
-        main = new Morphologique(*this);
-        adopt(main);
-        bringToFront(main);
-        emit mainWindowCreated(main);
-        return *main;
-    }
-    bringToFront(main);
-    return *main;
-}
-
-ThesaurusChoix &Desktop::showThesaurusChoix() {
-    BusyCursor busy;
-    auto *choice = find<ThesaurusChoix>();
-    if (!choice) {
-        choice = new ThesaurusChoix(*this);
-        adopt(choice);
-    }
-    bringToFront(choice);
-    return *choice;
-}
-
-frmanalyse *Desktop::showAnalysis() {
-    auto *workspace = find<frmanalyse>();
-    if (!workspace) {
-        workspace = new frmanalyse(*this);
-        if (!workspace->load()) {
-            delete workspace;
-            return nullptr;
-        }
-        adopt(workspace);
-    }
-    bringToFront(workspace);
-    return workspace;
-}
-
-frmanalyse02 *Desktop::showReopenedAnalysis(const std::string &path) {
-    auto *workspace = find<frmanalyse02>();
-    if (!workspace) {
-        workspace = new frmanalyse02(*this);
-        if (!workspace->load(path)) {
-            delete workspace;
-            return nullptr;
-        }
-        adopt(workspace);
-    }
-    bringToFront(workspace);
-    return workspace;
+    return *open<Morphologique>(Showing::Modeless, [this](Morphologique &window) {
+        emit mainWindowCreated(&window);
+        return true;
+    });
 }
 
 frmAbout &Desktop::showAbout() {
-    auto *about = find<frmAbout>();
-    if (!about) {
-        about = new frmAbout(*this);
-        adopt(about);
-    }
-    // Modal for the whole application, without blocking the caller in a nested event loop.
-    about->setWindowModality(Qt::ApplicationModal);
-    bringToFront(about);
-    return *about;
+    return *open<frmAbout>(Showing::Modal);
 }
 
 void Desktop::quit() {
     const auto names = m_windows.keys();
     for (const QString &name : names) unload(name);
     emit quitRequested();
+}
+
+void fitToScreen(QWidget &window, QSize preferred) {
+    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect available = screen->availableGeometry();
+    // The frame the window manager adds (title bar, borders) must fit as well.
+    const QSize frame(16, 40);
+    const QSize room = available.size() - frame;
+    QSize size = preferred.boundedTo(room).expandedTo(window.minimumSizeHint().boundedTo(room));
+    window.resize(size);
+    const QRect wanted(window.pos(), size + frame);
+    // A window placed nowhere yet, or partly off the screen, is centred.
+    if (!window.testAttribute(Qt::WA_Moved) || !available.contains(wanted))
+        window.move(available.topLeft() +
+                    QPoint((room.width() - size.width()) / 2, (room.height() - size.height()) / 2));
 }
 
 }  // namespace orbalis::ui

@@ -1,80 +1,116 @@
 // The application's windows and how they meet. Every window is one application-wide instance,
-// registered under its class name: the first opening creates it, a further opening brings it to
-// the front, and its owner unloads (deletes) it. Values pass between windows through the
-// instances found here: the workspace reads the main window's text and the choice window's
-// thesaurus path and kind.
+// registered under a name (its class name, or its instance name for the windows of one design
+// with several instances): the first opening creates it and runs its load step, a further
+// opening only shows it or brings it to the front, and its owner unloads (deletes) it. Windows
+// get what they work on as values when they are opened, never by reading other windows; what
+// must outlive a window (a keypad's parts) is kept here as typed state.
 #pragma once
 
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <QString>
 #include <QWidget>
 
-#include <any>
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
+#include <typeindex>
+#include <utility>
 
 #include "prompts/prompter.h"
 
 namespace orbalis::ui {
 
 class Morphologique;
-class ThesaurusChoix;
-class frmanalyse;
-class frmanalyse02;
-class frmSplash;
 class frmAbout;
+class frmSplash;
+
+// Where the system's fixed files are. The program finds them at start; tests give their own.
+struct DataFiles {
+    std::string directory;
+    std::string builtInThesaurus;  // donnees.dat
+    std::string lexicon;           // lexique.dat
+};
+
+// Makes the prompter of a window: its questions and messages are shown over that window.
+using PrompterFactory = std::function<std::unique_ptr<Prompter>(QWidget &window)>;
+
+enum class Showing { Modeless, Modal };
 
 class Desktop : public QObject {
     Q_OBJECT
 public:
-    // Questions of every window go to `prompter`, which must outlive the desktop.
-    explicit Desktop(Prompter &prompter, QObject *parent = nullptr);
+    Desktop(PrompterFactory prompters, DataFiles data, QObject *parent = nullptr);
     ~Desktop() override;
 
-    Prompter &prompter() const { return m_prompter; }
+    const DataFiles &data() const { return m_data; }
+    std::unique_ptr<Prompter> prompterFor(QWidget &window) const { return m_prompters(window); }
 
-    // The registered window of that name (its class name), or nullptr when it is not loaded.
-    QWidget *window(const QString &name) const;
+    // The window registered under `name`, or nullptr when it is not loaded.
+    QWidget *window(const QString &name) const { return m_windows.value(name).data(); }
     template <class Window>
-    Window *find() const {
-        return qobject_cast<Window *>(window(
-            QString::fromLatin1(Window::staticMetaObject.className()).section(QLatin1String("::"), -1)));
-    }
-    // A window of several instances of one class (the keypads), by its instance name.
-    template <class Window>
-    Window *find(const QString &name) const {
+    Window *find(const QString &name = nameOf<Window>()) const {
         return qobject_cast<Window *>(window(name));
     }
-    // Values that a window keeps across its unloading, found as they were by its next opening;
-    // one set per window name, created empty on first use. Stays valid as long as the desktop.
-    template <class Values>
-    Values &keptValues(const QString &name) {
-        std::any &slot = m_keptValues[name];
-        if (!slot.has_value()) slot = Values{};
-        return std::any_cast<Values &>(slot);
+
+    // Opens the single instance registered under `name`. When it is not loaded, `create()` makes
+    // it (a std::unique_ptr to the window) and `load(window)` runs its load step, which refuses by
+    // returning false: the window is then discarded and nullptr returned. Then the window is
+    // shown as `showing` asks (a window already open is brought to the front, and made modal for
+    // this opening when asked to be).
+    template <class Create, class Load>
+    auto open(const QString &name, Showing showing, Create &&create, Load &&load)
+        -> decltype(create().release()) {
+        using Window = std::remove_pointer_t<decltype(create().release())>;
+        auto *window = find<Window>(name);
+        if (!window) {
+            auto created = std::forward<Create>(create)();
+            created->setObjectName(name);
+            if (!std::forward<Load>(load)(*created)) return nullptr;
+            window = created.release();
+            adopt(window);
+        }
+        show(window, showing);
+        return window;
     }
-    // Registers a newly created window under its objectName; it is deleted when closed.
-    void adopt(QWidget *window);
-    // Unloads the window of that name: it disappears at once and is deleted.
+    // A window made from the desktop alone, registered under its class name.
+    template <class Window, class Load>
+    Window *open(Showing showing, Load &&load) {
+        return open(
+            nameOf<Window>(), showing, [this] { return std::make_unique<Window>(*this); },
+            std::forward<Load>(load));
+    }
+    template <class Window>
+    Window *open(Showing showing = Showing::Modeless) {
+        return open<Window>(showing, [](Window &) { return true; });
+    }
+
+    // State that outlives the windows: one State per name, made with State{} on first use, alive
+    // as long as the desktop.
+    template <class State>
+    State &state(const QString &name) {
+        auto &slot = m_states[{name, std::type_index(typeid(State))}];
+        if (!slot) slot = std::make_shared<State>();
+        return *static_cast<State *>(slot.get());
+    }
+
+    // Unloads the window registered under `name`: it disappears at once and is deleted.
     void unload(const QString &name);
 
     // The start: the splash, which hands over to the main window once.
     frmSplash &showSplash();
     Morphologique &showMainWindow();
-    // "&Analisi testuale": the choice window, created or brought back with its earlier values.
-    ThesaurusChoix &showThesaurusChoix();
-    // The hand-over of the choice window: the workspace on the main window's text and the chosen
-    // thesaurus. nullptr when its load failed (the failure has been reported).
-    frmanalyse *showAnalysis();
-    // "&Aprire un'analisi...": the re-opened workspace on `path`; an open one is only brought to
-    // the front. nullptr when the file could not be read (reported).
-    frmanalyse02 *showReopenedAnalysis(const std::string &path);
-    // "&A proposito": the about box, modal.
+    // "&A proposito" of every window: the about box, modal.
     frmAbout &showAbout();
-
     // "&Esci" of the main window, or its closing: every window goes, nothing is asked.
     void quit();
+
+    template <class Window>
+    static QString nameOf() {
+        return QString::fromLatin1(Window::staticMetaObject.className()).section(QLatin1String("::"), -1);
+    }
 
 signals:
     void quitRequested();
@@ -82,11 +118,17 @@ signals:
     void mainWindowCreated(Morphologique *window);
 
 private:
-    void bringToFront(QWidget *window);
+    void adopt(QWidget *window);
+    void show(QWidget *window, Showing showing);
 
-    Prompter &m_prompter;
+    PrompterFactory m_prompters;
+    DataFiles m_data;
     QHash<QString, QPointer<QWidget>> m_windows;
-    std::map<QString, std::any> m_keptValues;  // a map: references to its values stay valid
+    std::map<std::pair<QString, std::type_index>, std::shared_ptr<void>> m_states;
 };
+
+// Gives `window` a size that fits the available part of its screen (at most `preferred`) and
+// places it wholly on that screen.
+void fitToScreen(QWidget &window, QSize preferred);
 
 }  // namespace orbalis::ui

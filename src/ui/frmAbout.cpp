@@ -23,9 +23,9 @@ constexpr const char *kNoSystemInformation =
 
 }  // namespace
 
-frmAbout::frmAbout(Desktop &desktop, QWidget *parent)
-    : QDialog(parent),
-      m_desktop(desktop),
+frmAbout::frmAbout(Desktop &desktop)
+    : QDialog(nullptr),
+      m_prompter(desktop.prompterFor(*this)),
       m_systemInformationTools{QStringLiteral("hardinfo"), QStringLiteral("hardinfo2"),
                                QStringLiteral("kinfocenter"), QStringLiteral("gnome-system-information")} {
     setObjectName(QStringLiteral("frmAbout"));
@@ -81,12 +81,14 @@ frmAbout::frmAbout(Desktop &desktop, QWidget *parent)
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::startSysInfo);
 }
 
+frmAbout::~frmAbout() = default;
+
 void frmAbout::startSysInfo() {
     for (const QString &program : std::as_const(m_systemInformationTools)) {
         const QString path = QStandardPaths::findExecutable(program);
         if (!path.isEmpty() && QProcess::startDetached(path, {})) return;
     }
-    m_desktop.prompter().inform("", kNoSystemInformation, Icon::None);
+    m_prompter->inform("", kNoSystemInformation, Icon::None);
 }
 
 }  // namespace orbalis::ui

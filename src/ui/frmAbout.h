@@ -4,8 +4,14 @@
 #include <QDialog>
 #include <QStringList>
 
+#include <memory>
+
 class QLabel;
 class QPushButton;
+
+namespace orbalis {
+class Prompter;
+}
 
 namespace orbalis::ui {
 
@@ -14,7 +20,8 @@ class Desktop;
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(Desktop &desktop, QWidget *parent = nullptr);
+    explicit frmAbout(Desktop &desktop);
+    ~frmAbout() override;
 
     // The programs tried, in order, by "&Infos système..."; the first found on PATH is started.
     void setSystemInformationTools(const QStringList &programs) { m_systemInformationTools = programs; }
@@ -28,7 +35,7 @@ private slots:
     void startSysInfo();
 
 private:
-    Desktop &m_desktop;
+    std::unique_ptr<Prompter> m_prompter;
     QStringList m_systemInformationTools;
 };
 

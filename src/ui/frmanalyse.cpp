@@ -1,44 +1,40 @@
 #include "ui/frmanalyse.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QFrame>
 
-#include "ui/Morphologique.h"
-#include "ui/ThesaurusChoix.h"
 #include "ui/busy_cursor.h"
-#include "ui/command_guard.h"
-#include "ui/desktop.h"
+#include "ui/text_codec.h"
 
 namespace orbalis::ui {
 
-frmanalyse::frmanalyse(Desktop &desktop, QWidget *parent)
-    : AnalysisWindow(desktop, Variant::Analysis, "frmanalyse", parent), Command6(m_moodKeypad) {
+QString thesaurusDisplayName(const ThesaurusChoice &choice) {
+    if (choice.kind == ThesaurusKind::BuiltIn) return QStringLiteral("Thesaurus Orbalis");
+    return QFileInfo(fromLocalPath(choice.path)).fileName();
+}
+
+frmanalyse::frmanalyse(Desktop &desktop)
+    : AnalysisWindow(desktop, Variant::Analysis), Command6(m_moodKeypad) {
+    setObjectName(QStringLiteral("frmanalyse"));
     // The next analysis starts with a fresh choice.
     addOwnedWindow(QStringLiteral("ThesaurusChoix"));
 }
 
-bool frmanalyse::load() {
-    const auto *main = m_desktop.find<Morphologique>();
-    const auto *choice = m_desktop.find<ThesaurusChoix>();
-    const std::string text = main ? main->text() : std::string();
-    const ThesaurusKind kind = choice ? choice->thesaurusKind() : ThesaurusKind::None;
-    if (kind == ThesaurusKind::None) return false;
-    const std::string path = choice->thesaurusPath();
-
+void frmanalyse::load(const AnalysisInputs &inputs) {
     BusyCursor busy;
-    const bool builtIn = kind == ThesaurusKind::BuiltIn;
-    const bool loaded = runCommand(m_desktop.prompter(), [&] {
-        // The built-in thesaurus is only read (a missing one reads as empty, nothing is created).
-        setWorkspace(openAnalysisWorkspace(text, path, builtIn ? LookupMode::Sorted : LookupMode::Full,
-                                           builtIn ? WhenMissing::ReadEmpty : WhenMissing::Create));
-    });
-    if (!loaded) return false;
-    m_thesaurusPath = path;
+    const bool builtIn = inputs.thesaurus.kind == ThesaurusKind::BuiltIn;
+    // The built-in thesaurus is only read (a missing one reads as empty, nothing is created).
+    setWorkspace(openAnalysisWorkspace(inputs.text ? std::string_view(*inputs.text) : std::string_view(),
+                                       inputs.thesaurus.path, builtIn ? LookupMode::Sorted : LookupMode::Full,
+                                       builtIn ? WhenMissing::ReadEmpty : WhenMissing::Create));
+    m_thesaurusPath = inputs.thesaurus.path;
+    setSource(QStringLiteral("Testo: ") + QFileInfo(fromLocalPath(inputs.textPath)).fileName());
+    setThesaurusName(thesaurusDisplayName(inputs.thesaurus));
     Frame2->show();
     // Nothing is ever added to the built-in thesaurus.
     Check1->setChecked(!builtIn);
     Check1->setEnabled(!builtIn);
-    return true;
 }
 
 std::optional<ThesaurusAddition> frmanalyse::thesaurusAddition() const {

@@ -1,25 +1,31 @@
 #include "ui/frmanalyse02.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 
 #include "ui/command_guard.h"
-#include "ui/desktop.h"
+#include "ui/text_codec.h"
 
 namespace orbalis::ui {
 
-frmanalyse02::frmanalyse02(Desktop &desktop, QWidget *parent)
-    : AnalysisWindow(desktop, Variant::Reopened, "frmanalyse02", parent), Command1_c(m_moodKeypad) {
+frmanalyse02::frmanalyse02(Desktop &desktop)
+    : AnalysisWindow(desktop, Variant::Reopened), Command1_c(m_moodKeypad) {
+    setObjectName(QStringLiteral("frmanalyse02"));
     Check1->setChecked(false);
+    setThesaurusName(QStringLiteral("nessuno"));
     connect(Check1, &QCheckBox::toggled, this, &frmanalyse02::check1Changed);
 }
 
-bool frmanalyse02::load(const std::string &path) {
-    return runCommand(m_desktop.prompter(), [&] { setWorkspace(openReopenedWorkspace(path)); });
+void frmanalyse02::load(const std::string &path) {
+    setWorkspace(openReopenedWorkspace(path));
+    setSource(QStringLiteral("Analisi: ") + QFileInfo(fromLocalPath(path)).fileName());
 }
 
 void frmanalyse02::check1Changed() {
     if (m_workspace.thesaurusChosen) return;
-    runCommand(m_desktop.prompter(), [&] { chooseThesaurusLater(m_workspace, m_desktop.prompter()); });
+    runCommand(prompter(), [&] { chooseThesaurusLater(m_workspace, prompter()); });
+    if (!m_workspace.additionsPath.empty())
+        setThesaurusName(QFileInfo(fromLocalPath(m_workspace.additionsPath)).fileName());
 }
 
 std::optional<ThesaurusAddition> frmanalyse02::thesaurusAddition() const {

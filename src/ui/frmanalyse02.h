@@ -11,11 +11,10 @@ namespace orbalis::ui {
 class frmanalyse02 : public AnalysisWindow {
     Q_OBJECT
 public:
-    explicit frmanalyse02(Desktop &desktop, QWidget *parent = nullptr);
+    explicit frmanalyse02(Desktop &desktop);
 
-    // The load: the rows of the analysis file at `path`. False when it could not be read (the
-    // failure has been reported).
-    bool load(const std::string &path);
+    // The load: the rows of the analysis file at `path`. Throws FileError when it cannot be read.
+    void load(const std::string &path);
 
     QPushButton *const Command1_c;  // the mood, tense, voice keypad
 

@@ -2,6 +2,8 @@
 
 #include <QColor>
 
+#include <algorithm>
+
 #include "ui/text_codec.h"
 
 namespace orbalis::ui {
@@ -29,12 +31,32 @@ QVariant alignmentOf(Alignment alignment) {
 
 }  // namespace
 
-GridModel::GridModel(const Grid &grid, QObject *parent) : QAbstractTableModel(parent), m_grid(grid) {
+GridModel::GridModel(const Grid &grid, QObject *parent)
+    : QAbstractTableModel(parent), m_grid(grid), m_rows(gridModelRows()) {
     m_bold.setBold(true);
 }
 
+int GridModel::gridModelRows() const {
+    return m_grid.rowCount() == 0 ? 0 : static_cast<int>(m_grid.rowCount() - 1);
+}
+
 int GridModel::rowCount(const QModelIndex &parent) const {
-    return parent.isValid() || m_grid.rowCount() == 0 ? 0 : static_cast<int>(m_grid.rowCount() - 1);
+    return parent.isValid() ? 0 : m_rows;
+}
+
+std::size_t GridModel::shownGridRow(int modelRow) const {
+    std::size_t row = gridRow(modelRow);
+    const auto first = m_announcing.first, count = m_announcing.count;
+    // While rows are announced as inserted, the rows the views know from `first` on are already
+    // further down in the grid; while rows are announced as removed, those rows are already gone
+    // and the rows after them already further up.
+    if (m_announcing.kind == GridChange::Kind::Inserted && row >= first) {
+        row += count;
+    } else if (m_announcing.kind == GridChange::Kind::Removed && row >= first) {
+        if (row < first + count) return 0;
+        row -= count;
+    }
+    return row < m_grid.rowCount() ? row : 0;
 }
 
 int GridModel::columnCount(const QModelIndex &parent) const {
@@ -43,7 +65,8 @@ int GridModel::columnCount(const QModelIndex &parent) const {
 
 QVariant GridModel::data(const QModelIndex &index, int role) const {
     if (!index.isValid() || index.row() >= rowCount() || index.column() >= columnCount()) return {};
-    const std::size_t row = gridRow(index.row());
+    const std::size_t row = shownGridRow(index.row());
+    if (row == 0) return {};
     const auto column = static_cast<std::size_t>(index.column());
     switch (role) {
         case Qt::DisplayRole:
@@ -78,7 +101,8 @@ QVariant GridModel::headerData(int section, Qt::Orientation orientation, int rol
 
 Qt::ItemFlags GridModel::flags(const QModelIndex &index) const {
     if (!index.isValid() || index.row() >= rowCount()) return Qt::NoItemFlags;
-    const std::size_t row = gridRow(index.row());
+    const std::size_t row = shownGridRow(index.row());
+    if (row == 0) return Qt::ItemNeverHasChildren;
     for (std::size_t column = 0; column < m_grid.columnCount(); ++column) {
         const std::string &text = m_grid.text(row, column);
         if (text.find_first_not_of(' ') != std::string::npos)
@@ -87,11 +111,38 @@ Qt::ItemFlags GridModel::flags(const QModelIndex &index) const {
     return Qt::ItemNeverHasChildren;
 }
 
-void GridModel::rowsChanged(std::size_t firstGridRow, std::size_t lastGridRow) {
-    if (firstGridRow < 1) firstGridRow = 1;
-    if (lastGridRow >= m_grid.rowCount()) lastGridRow = m_grid.rowCount() - 1;
-    if (firstGridRow > lastGridRow) return;
-    emit dataChanged(index(modelRow(firstGridRow), 0), index(modelRow(lastGridRow), columnCount() - 1));
+void GridModel::apply(const GridChange &change) {
+    using Kind = GridChange::Kind;
+    const int first = modelRow(change.first);
+    const int last = first + static_cast<int>(change.count) - 1;
+    switch (change.kind) {
+        case Kind::None:
+            return;
+        case Kind::Changed: {
+            const int end = std::min(last, m_rows - 1);
+            if (first >= 0 && first <= end) emit dataChanged(index(first, 0), index(end, columnCount() - 1));
+            return;
+        }
+        case Kind::Inserted:
+            m_announcing = change;
+            beginInsertRows({}, first, last);
+            m_announcing = {};
+            m_rows = gridModelRows();
+            endInsertRows();
+            return;
+        case Kind::Removed:
+            m_announcing = change;
+            beginRemoveRows({}, first, last);
+            m_announcing = {};
+            m_rows = gridModelRows();
+            endRemoveRows();
+            return;
+        case Kind::Reset:
+            beginResetModel();
+            m_rows = gridModelRows();
+            endResetModel();
+            return;
+    }
 }
 
 }  // namespace orbalis::ui

@@ -1,14 +1,18 @@
-// The analysis grid as Qt's views see it: a table model over the core's Grid. Row 0 of the grid
-// is the horizontal header; grid row r is model row r - 1. The model holds no cells of its own.
+// A grid of the core as Qt's views see it: a table model over a core Grid. Row 0 of the grid is
+// the horizontal header; grid row r is model row r - 1. The model holds no cells of its own.
+//
+// The core changes the grid first and says what it did (a GridChange); apply() then moves the
+// views from what they showed to what the grid holds. While it announces the change, the model
+// still shows the rows as the views knew them, as Qt's model contract asks.
 #pragma once
 
 #include <QAbstractTableModel>
 #include <QFont>
 
 #include <cstddef>
-#include <utility>
 
 #include "analysis/grid.h"
+#include "analysis/grid_change.h"
 
 namespace orbalis::ui {
 
@@ -28,27 +32,20 @@ public:
     static std::size_t gridRow(int modelRow) { return static_cast<std::size_t>(modelRow) + 1; }
     static int modelRow(std::size_t gridRow) { return static_cast<int>(gridRow) - 1; }
 
-    // The grid changes in the core first; these tell the views what changed, as narrowly as
-    // they can. `change` runs between the model's announcements.
-    template <class Change>
-    void reload(Change &&change) {
-        beginResetModel();
-        std::forward<Change>(change)();
-        endResetModel();
-    }
-    // `change` inserts one grid row after `gridRow`.
-    template <class Change>
-    void insertRowAfter(std::size_t gridRow, Change &&change) {
-        beginInsertRows({}, modelRow(gridRow) + 1, modelRow(gridRow) + 1);
-        std::forward<Change>(change)();
-        endInsertRows();
-    }
-    // Grid rows first to last (inclusive) changed their texts or colours.
-    void rowsChanged(std::size_t firstGridRow, std::size_t lastGridRow);
+    const Grid &grid() const { return m_grid; }
+
+    // Tells the views what a command of the core did to the grid.
+    void apply(const GridChange &change);
 
 private:
+    // The grid row shown at `modelRow`, or 0 for a row that is no longer in the grid.
+    std::size_t shownGridRow(int modelRow) const;
+    int gridModelRows() const;
+
     const Grid &m_grid;
     QFont m_bold;
+    int m_rows = 0;           // the rows the views know
+    GridChange m_announcing;  // the change being announced, None between changes
 };
 
 }  // namespace orbalis::ui

@@ -18,9 +18,10 @@ QMenu *addSubmenu(QMenu *menu, const char *name, const QString &caption) {
     return submenu;
 }
 
-QAction *addEntry(QMenu *menu, const char *name, const QString &caption) {
+QAction *addEntry(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut) {
     QAction *action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
+    action->setShortcut(shortcut);
     return action;
 }
 

@@ -20,8 +20,8 @@
 #include "ui/ThesaurusChoix.h"
 #include "ui/frmanalyse.h"
 #include "ui/frmanalyse02.h"
-#include "ui/frozen_column_view.h"
 #include "ui/grid_model.h"
+#include "ui/grid_view.h"
 #include "ui_test_support.h"
 
 namespace orbalis::testing {
@@ -41,7 +41,7 @@ protected:
         writeBytes(text, words);
         desktop().showMainWindow().loadTextFrom(text);
         m_prompter.expectFile(FileRole::Open, thesaurusPath);
-        QTest::mouseClick(desktop().showThesaurusChoix().Command2, Qt::LeftButton);
+        QTest::mouseClick(openChoice().Command2, Qt::LeftButton);
         frmanalyse *workspace = find<frmanalyse>();
         EXPECT_NE(workspace, nullptr);
         m_tester = std::make_unique<QAbstractItemModelTester>(
@@ -220,10 +220,8 @@ TEST_F(EditSessionTest, VanishedThesaurusIsReportedAndTheEditSurvives) {
 TEST_F(EditSessionTest, AdditionsGoToTheThesaurusTheWorkspaceWasOpenedOn) {
     const std::string user = thesaurus("utente.dat", {kRoma});
     const std::string builtIn = thesaurus("donnees.dat", {kRoma});
-    ::setenv("ORBALIS_DATA_DIR", m_dir.root().c_str(), 1);
     frmanalyse &workspace = openWorkspace(user);
-    QTest::mouseClick(desktop().showThesaurusChoix().Command1, Qt::LeftButton);
-    ::unsetenv("ORBALIS_DATA_DIR");
+    QTest::mouseClick(openChoice().Command1, Qt::LeftButton);
     ASSERT_EQ(find<frmanalyse>(), &workspace) << "the open workspace is only brought to the front";
 
     clickRow(workspace.grille01, 2);
@@ -338,7 +336,7 @@ TEST_F(EditSessionTest, FormColumnStaysInViewWhenTheGridScrollsSideways) {
     frmanalyse &workspace = openWorkspace(thesaurus("utente.dat", {kRoma}));
     workspace.resize(700, 500);
     settle();
-    ui::FrozenColumnView *grid = workspace.grille01;
+    ui::GridView *grid = workspace.grille01;
     QTableView *frozen = grid->frozenView();
     EXPECT_TRUE(frozen->isVisible());
     EXPECT_FALSE(frozen->isColumnHidden(0));

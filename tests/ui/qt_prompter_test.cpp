@@ -1,6 +1,9 @@
-// The desktop's message boxes and file dialogs: the application's title for a box without one,
-// the exact buttons, and file filters that keep their label but match names whatever their case.
+// The desktop's message boxes and file dialogs: over the window they belong to, the
+// application's title for a box without one, the exact buttons with No the default, the normal
+// pointer while they wait for the user, file filters that keep their label but match names
+// whatever their case, and save dialogs that add the filter's extension to a bare name.
 #include <QAbstractButton>
+#include <QPushButton>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
@@ -10,6 +13,7 @@
 
 #include <functional>
 
+#include "ui/busy_cursor.h"
 #include "ui/qt_prompter.h"
 #include "ui_test_support.h"
 
@@ -29,10 +33,14 @@ void whenModalOpens(std::function<void(QWidget *)> inspect) {
 }
 
 TEST(QtPrompterTest, MessageBoxesShowTheirTextsTitlesAndButtons) {
-    QtPrompter prompter;
+    QWidget owner;
+    QtPrompter prompter(owner);
     QString title, text;
     QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QMessageBox::Icon icon = QMessageBox::Warning;
+    QWidget *parent = nullptr;
+    Qt::CursorShape pointer = Qt::BlankCursor;
     auto capture = [&](QMessageBox::StandardButton answer) {
         whenModalOpens([&, answer](QWidget *modal) {
             auto *box = qobject_cast<QMessageBox *>(modal);
@@ -40,17 +48,30 @@ TEST(QtPrompterTest, MessageBoxesShowTheirTextsTitlesAndButtons) {
             title = box->windowTitle();
             text = box->text();
             buttons = box->standardButtons();
+            defaultButton = box->standardButton(box->defaultButton());
             icon = box->icon();
+            parent = box->parentWidget();
+            pointer = QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape()
+                                                        : Qt::BlankCursor;
             box->button(answer)->click();
         });
     };
 
-    capture(QMessageBox::No);
-    EXPECT_FALSE(prompter.askYesNo("Schedario esistente", "C:\\a.dat esistente.\r\nVuoi cancellare?"));
+    {
+        // Asked in the middle of a busy command: the normal pointer over the question, the busy
+        // one again after it.
+        ui::BusyCursor busy;
+        capture(QMessageBox::No);
+        EXPECT_FALSE(prompter.askYesNo("Schedario esistente", "C:\\a.dat esistente.\r\nVuoi cancellare?"));
+        EXPECT_EQ(pointer, Qt::ArrowCursor);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
     EXPECT_EQ(title, "Schedario esistente");
     EXPECT_EQ(text, "C:\\a.dat esistente.\r\nVuoi cancellare?");
     EXPECT_EQ(buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(defaultButton, QMessageBox::No) << "Enter must not replace a file";
     EXPECT_EQ(icon, QMessageBox::NoIcon);
+    EXPECT_EQ(parent, &owner);
 
     capture(QMessageBox::Yes);
     EXPECT_TRUE(prompter.askYesNo("File esiste", "x"));
@@ -71,7 +92,8 @@ TEST(QtPrompterTest, FileDialogOffersNamesWhateverTheirCaseAndNeverAsksToReplace
     const QString before = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(dir.root().string()));
 
-    QtPrompter prompter;
+    QWidget owner;
+    QtPrompter prompter(owner);
     QStringList offered;
     QString filterShown;
     bool confirmsOverwrite = true;
@@ -101,6 +123,24 @@ TEST(QtPrompterTest, FileDialogOffersNamesWhateverTheirCaseAndNeverAsksToReplace
     EXPECT_FALSE(confirmsOverwrite);
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(*chosen, dir.path("caesar.txt"));
+}
+
+TEST(QtPrompterTest, SaveDialogAddsTheFilterExtensionToABareName) {
+    TempDir dir;
+    QWidget owner;
+    QtPrompter prompter(owner);
+    auto saveAs = [&](const std::string &typed) {
+        whenModalOpens([&](QWidget *modal) {
+            auto *name = modal->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            ASSERT_NE(name, nullptr);
+            name->setText(QString::fromStdString(dir.path(typed)));
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        return prompter.chooseFile(FileRole::Save, "Banca dati (*.DAT)|*.DAT").value_or("");
+    };
+    EXPECT_EQ(saveAs("analisi"), dir.path("analisi.DAT")) << "else the open dialog's filter hides it";
+    EXPECT_EQ(saveAs("analisi.dat"), dir.path("analisi.dat"));
+    EXPECT_EQ(saveAs("lezione.1.txt"), dir.path("lezione.1.txt"));
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include <cstdlib>
-
 #include "records/thesaurus_record.h"
 #include "ui/Morphologique.h"
 #include "ui/ThesaurusChoix.h"
@@ -27,16 +25,11 @@ protected:
                                               {"roma", "Roma", "Roma", "N1", "nom. f. sg.", ""}});
         m_builtInBytes = readBytes(m_builtIn);
         writeBytes(m_builtIn, m_builtInBytes + std::string(100, 'x'));
-        ::setenv("ORBALIS_DATA_DIR", m_dir.root().c_str(), 1);
 
         const std::string text = m_dir.path("roma.txt");
         writeBytes(text, "Roma est aeterna");
         desktop().showMainWindow().loadTextFrom(text);
-        m_choice = &desktop().showThesaurusChoix();
-    }
-    void TearDown() override {
-        ::unsetenv("ORBALIS_DATA_DIR");
-        UiTest::TearDown();
+        m_choice = &openChoice();
     }
 
     // The workspace's grid as lines "form|lemma|indicator".
@@ -89,7 +82,7 @@ TEST_F(ThesaurusChoiceTest, BuiltInThesaurusIsLookedUpSortedAndNeverAddedTo) {
     EXPECT_EQ(readBytes(m_builtIn).size(), m_builtInBytes.size() + 100);
 
     // A second "&Analisi testuale" brings back the hidden choice with its values.
-    desktop().showThesaurusChoix();
+    openChoice();
     EXPECT_TRUE(m_choice->isVisible());
     EXPECT_EQ(m_choice->thesaurusPath(), m_builtIn);
 

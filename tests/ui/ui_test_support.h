@@ -16,6 +16,8 @@
 #include "records/thesaurus_table.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
+#include "ui/Morphologique.h"
+#include "ui/ThesaurusChoix.h"
 #include "ui/desktop.h"
 
 namespace orbalis::testing {
@@ -40,6 +42,12 @@ protected:
 
     ui::Desktop &desktop() { return *m_desktop; }
 
+    // "&Analisi testuale" of the main window: the choice window, new or brought back.
+    ui::ThesaurusChoix &openChoice() {
+        desktop().showMainWindow().analyse->trigger();
+        return *find<ui::ThesaurusChoix>();
+    }
+
     template <class Window>
     Window *find() {
         return m_desktop->find<Window>();
@@ -60,9 +68,30 @@ protected:
         return path;
     }
 
+    // Every window's questions go to the one script, in the order they are put.
+    class WindowPrompter : public Prompter {
+    public:
+        explicit WindowPrompter(Prompter &script) : m_script(script) {}
+        bool askYesNo(const std::string &title, const std::string &text) override {
+            return m_script.askYesNo(title, text);
+        }
+        void inform(const std::string &title, const std::string &text, Icon icon) override {
+            m_script.inform(title, text, icon);
+        }
+        std::optional<std::string> chooseFile(FileRole role, const std::string &filter) override {
+            return m_script.chooseFile(role, filter);
+        }
+
+    private:
+        Prompter &m_script;
+    };
+
     ScriptedPrompter m_prompter;
+    // The test's folder is the data directory: its donnees.dat is the built-in thesaurus.
     TempDir m_dir;
-    std::unique_ptr<ui::Desktop> m_desktop = std::make_unique<ui::Desktop>(m_prompter);
+    std::unique_ptr<ui::Desktop> m_desktop = std::make_unique<ui::Desktop>(
+        [this](QWidget &) { return std::make_unique<WindowPrompter>(m_prompter); },
+        ui::DataFiles{m_dir.root().string(), m_dir.path("donnees.dat"), m_dir.path("lexique.dat")});
 };
 
 }  // namespace orbalis::testing

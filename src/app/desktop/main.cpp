@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <memory>
 #include <string>
 
+#include "records/data_paths.h"
 #include "ui/Morphologique.h"
 #include "ui/desktop.h"
 #include "ui/qt_prompter.h"
@@ -18,8 +20,9 @@ int main(int argc, char *argv[]) {
     // closes before the main window shows).
     QApplication::setQuitOnLastWindowClosed(false);
 
-    orbalis::ui::QtPrompter prompter;
-    orbalis::ui::Desktop desktop(prompter);
+    orbalis::ui::Desktop desktop(
+        [](QWidget &window) { return std::make_unique<orbalis::ui::QtPrompter>(window); },
+        {orbalis::dataDirectory(), orbalis::builtInThesaurusPath(), orbalis::lexiconPath()});
     QObject::connect(&desktop, &orbalis::ui::Desktop::quitRequested, &app, &QApplication::quit,
                      Qt::QueuedConnection);
 

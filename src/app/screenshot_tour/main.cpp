@@ -12,8 +12,10 @@
 
 #include <cstdio>
 #include <deque>
+#include <memory>
 #include <string>
 
+#include "records/data_paths.h"
 #include "ui/Morphologique.h"
 #include "ui/ThesaurusChoix.h"
 #include "ui/desktop.h"
@@ -21,8 +23,8 @@
 #include "ui/frmSplash.h"
 #include "ui/frmanalyse.h"
 #include "ui/frmanalyse02.h"
-#include "ui/frozen_column_view.h"
 #include "ui/grid_model.h"
+#include "ui/grid_view.h"
 
 namespace {
 
@@ -31,7 +33,8 @@ using namespace orbalis;
 // Answers every file dialog from a list and every question with Yes.
 class TourPrompter : public Prompter {
 public:
-    std::deque<std::string> files;
+    explicit TourPrompter(std::deque<std::string> &files) : files(files) {}
+    std::deque<std::string> &files;
     bool askYesNo(const std::string &, const std::string &) override { return true; }
     void inform(const std::string &, const std::string &, Icon) override {}
     std::optional<std::string> chooseFile(FileRole, const std::string &) override {
@@ -72,8 +75,9 @@ int main(int argc, char *argv[]) {
     const std::string text = argv[2];
     const std::string saved = out.filePath(QStringLiteral("tour-analysis.dat")).toStdString();
 
-    TourPrompter prompter;
-    ui::Desktop desktop(prompter);
+    std::deque<std::string> files;
+    ui::Desktop desktop([&files](QWidget &) { return std::make_unique<TourPrompter>(files); },
+                        {dataDirectory(), builtInThesaurusPath(), lexiconPath()});
     bool ok = true;
 
     ui::frmSplash &splash = desktop.showSplash();
@@ -86,7 +90,8 @@ int main(int argc, char *argv[]) {
     main->loadTextFrom(text);
     ok &= shoot(main, out.filePath(QStringLiteral("main-window.png")));
 
-    ui::ThesaurusChoix &choice = desktop.showThesaurusChoix();
+    main->analyse->trigger();
+    ui::ThesaurusChoix &choice = *desktop.find<ui::ThesaurusChoix>();
     ok &= shoot(&choice, out.filePath(QStringLiteral("thesaurus-choice.png")));
     choice.Command1->click();
     auto *workspace = desktop.find<ui::frmanalyse>();
@@ -100,10 +105,10 @@ int main(int argc, char *argv[]) {
             break;
         }
     }
-    workspace->grille01->setCurrentIndex(workspace->gridModel()->index(row - 1, 1));
+    emit workspace->grille01->rowChosen(static_cast<std::size_t>(row));
     ok &= shoot(workspace, out.filePath(QStringLiteral("analysis.png")));
 
-    prompter.files = {saved, saved};
+    files = {saved, saved};
     workspace->enregistrer->trigger();
     workspace->close();
     main->ouvriranalyse->trigger();

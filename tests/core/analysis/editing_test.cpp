@@ -83,7 +83,7 @@ TEST_F(Editing, ApplyingAddsAnAnalysisOnceAndAlwaysUpdatesTheRow) {
     const auto before = readBytes(thesaurus);
     ASSERT_TRUE(selectRow(workspace, 2));
     const AnalysisFields est{"est", "sum", "essere", "V6", "_", "ind. pr\xe9s. act."};
-    EXPECT_EQ(applyEdit(workspace, est, ThesaurusAddition{thesaurus}, prompter), ApplyOutcome::Added);
+    EXPECT_EQ(applyEdit(workspace, est, ThesaurusAddition{thesaurus}, prompter).outcome, ApplyOutcome::Added);
 
     const std::string after = readBytes(thesaurus);
     ASSERT_EQ(after.size(), before.size() + 216);
@@ -100,23 +100,25 @@ TEST_F(Editing, ApplyingAddsAnAnalysisOnceAndAlwaysUpdatesTheRow) {
     // The same analysis, typed in other case and with trailing spaces, is found and not added.
     prompter.expectInform("Analisi esistente", kPresent, Icon::Information);
     const AnalysisFields again{"EST", "Sum ", "essere", "v6", "_", "IND. PR\xc9S. ACT.  "};
-    EXPECT_EQ(applyEdit(workspace, again, ThesaurusAddition{thesaurus}, prompter),
+    EXPECT_EQ(applyEdit(workspace, again, ThesaurusAddition{thesaurus}, prompter).outcome,
               ApplyOutcome::AlreadyPresent);
     EXPECT_EQ(readBytes(thesaurus), after);
     EXPECT_EQ(workspace.grid.text(2, kForm), "EST") << "the row is updated all the same";
 
     // An empty field is stored as "_", and found again as such.
     const AnalysisFields sparse{"est", "sum", "", "V6", "", "ind. pr\xe9s. act."};
-    EXPECT_EQ(applyEdit(workspace, sparse, ThesaurusAddition{thesaurus}, prompter), ApplyOutcome::Added);
+    EXPECT_EQ(applyEdit(workspace, sparse, ThesaurusAddition{thesaurus}, prompter).outcome,
+              ApplyOutcome::Added);
     prompter.expectInform("Analisi esistente", kPresent, Icon::Information);
-    EXPECT_EQ(applyEdit(workspace, sparse, ThesaurusAddition{thesaurus}, prompter),
+    EXPECT_EQ(applyEdit(workspace, sparse, ThesaurusAddition{thesaurus}, prompter).outcome,
               ApplyOutcome::AlreadyPresent);
     EXPECT_EQ(readBytes(thesaurus).size(), after.size() + 216);
 }
 
 TEST_F(Editing, EmptyValuesAndTheEmptyRowsFormAreStoredAsUnderscores) {
     const auto fields = selectRow(workspace, 2);  // not found: the form and underscores
-    EXPECT_EQ(applyEdit(workspace, *fields, ThesaurusAddition{thesaurus}, prompter), ApplyOutcome::Added);
+    EXPECT_EQ(applyEdit(workspace, *fields, ThesaurusAddition{thesaurus}, prompter).outcome,
+              ApplyOutcome::Added);
     EXPECT_EQ(recordAt(readBytes(thesaurus), 4).fields,
               (AnalysisFields{padded("est", 30), padded("_", 50), padded("_", 80), padded("_", 7),
                               padded("_", 15), padded("_", 22)}));
@@ -133,10 +135,11 @@ TEST_F(Editing, EmptyValuesAndTheEmptyRowsFormAreStoredAsUnderscores) {
 TEST_F(Editing, CommandsWithoutASelectedRowChangeNothing) {
     const Grid before = workspace.grid;
     prompter.expectInform("", kSelectForm).expectInform("", kSelectForm).expectInform("", kSelectForm);
-    EXPECT_EQ(applyEdit(workspace, {"x", "x", "x", "x", "x", "x"}, ThesaurusAddition{thesaurus}, prompter),
-              ApplyOutcome::NoRowSelected);
-    EXPECT_FALSE(deleteRow(workspace, prompter));
-    EXPECT_FALSE(duplicateRow(workspace, prompter));
+    EXPECT_EQ(
+        applyEdit(workspace, {"x", "x", "x", "x", "x", "x"}, ThesaurusAddition{thesaurus}, prompter).outcome,
+        ApplyOutcome::NoRowSelected);
+    EXPECT_EQ(deleteRow(workspace, prompter).change, GridChange::none());
+    EXPECT_EQ(duplicateRow(workspace, prompter), GridChange::none());
     EXPECT_EQ(column(workspace.grid, kForm), column(before, kForm));
     EXPECT_EQ(workspace.grid.text(0, kForm), "Forme") << "the header row is never written";
     EXPECT_EQ(readBytes(thesaurus).size(), 3u * 216);
@@ -144,7 +147,8 @@ TEST_F(Editing, CommandsWithoutASelectedRowChangeNothing) {
 
 TEST_F(Editing, DeletingMovesTheRowsBelowUpAndKeepsTheRowCount) {
     selectRow(workspace, 2);
-    const auto shown = deleteRow(workspace, prompter);
+    const auto [change, shown] = deleteRow(workspace, prompter);
+    EXPECT_EQ(change, GridChange::changed(2, 5)) << "the rows that moved up, and the emptied last row";
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->lemma, "amor") << "the edit fields show the row that moved up";
     EXPECT_EQ(column(workspace.grid, kForm), (std::vector<std::string>{"Roma", "amor", "amor", "", ""}));
@@ -154,14 +158,13 @@ TEST_F(Editing, DeletingMovesTheRowsBelowUpAndKeepsTheRowCount) {
     EXPECT_EQ(workspace.grid.text(2, kIndicator), "");
 
     workspace.selectedRow = 5;
-    const auto last = deleteRow(workspace, prompter);
-    EXPECT_EQ(*last, AnalysisFields{});
+    EXPECT_EQ(*deleteRow(workspace, prompter).shown, AnalysisFields{});
     EXPECT_EQ(workspace.grid.rowCount(), 6u);
 }
 
 TEST_F(Editing, DuplicatingInsertsTheFormBelowTheSelectedRow) {
     selectRow(workspace, 2);
-    ASSERT_TRUE(duplicateRow(workspace, prompter));  // the form columns show the new row count
+    ASSERT_EQ(duplicateRow(workspace, prompter), GridChange::inserted(3, 1));
     EXPECT_EQ(column(workspace.grid, kForm),
               (std::vector<std::string>{"Roma", "est", "est", "amor", "amor", ""}));
     EXPECT_EQ(column(workspace.grid, kLemma),
@@ -180,9 +183,11 @@ TEST_F(Editing, DuplicatingInsertsTheFormBelowTheSelectedRow) {
 TEST_F(Editing, AVanishedThesaurusIsReportedAndTheEditKept) {
     const std::string gone = dir.path("gone/mio.dat");
     selectRow(workspace, 1);
-    EXPECT_THROW(applyEdit(workspace, {"Roma", "Roma", "Roma capitale", "N1", "nom. f. sg.", "_"},
-                           ThesaurusAddition{gone}, prompter),
-                 FileError);
+    const ApplyResult result =
+        applyEdit(workspace, {"Roma", "Roma", "Roma capitale", "N1", "nom. f. sg.", "_"},
+                  ThesaurusAddition{gone}, prompter);
+    EXPECT_TRUE(result.failure);
+    EXPECT_EQ(result.change, GridChange::changed(1, 1));
     EXPECT_EQ(workspace.grid.text(1, kTranslation), "Roma capitale");
     EXPECT_EQ(workspace.table.size(), 3u);
     EXPECT_FALSE(std::filesystem::exists(gone));
@@ -218,13 +223,14 @@ TEST_F(ReopenedWorkspace, AnEmptyThesaurusChosenLaterTakesTheAdditions) {
 
     const auto fields = selectRow(workspace, 1);  // "arma" with its padding from the file
     ASSERT_TRUE(fields);
-    EXPECT_EQ(applyEdit(workspace, *fields, ThesaurusAddition{workspace.additionsPath}, prompter),
+    EXPECT_EQ(applyEdit(workspace, *fields, ThesaurusAddition{workspace.additionsPath}, prompter).outcome,
               ApplyOutcome::Added);
     EXPECT_EQ(recordAt(readBytes(empty), 1).recordNo, 1);
 
     prompter.expectInform("Analisi esistente", std::string(kPresent) + ".", Icon::Information);
     EXPECT_EQ(applyEdit(workspace, {"arma   ", "arma", "_", "_", "_", "_"},
-                        ThesaurusAddition{workspace.additionsPath}, prompter),
+                        ThesaurusAddition{workspace.additionsPath}, prompter)
+                  .outcome,
               ApplyOutcome::AlreadyPresent)
         << "the form's trailing spaces do not count here";
     EXPECT_EQ(readBytes(empty).size(), 216u);
