@@ -22,7 +22,7 @@ constexpr std::array<std::string_view, kCount> kHeaders = {
 
 // Column widths in 1/1440 inch: at the default size of a workspace on a screen 1366 pixels wide
 // the whole row, indicator included, is in view beside the edit panel.
-constexpr std::array<int, kCount> kWidths = {1950, 1800, 2850, 1050, 2100, 2100, 750};
+constexpr std::array<int, kCount> kWidths = {1950, 1800, 2850, 1275, 2100, 2100, 750};
 
 constexpr std::uint32_t kNoEntry = std::numeric_limits<std::uint32_t>::max();
 

@@ -57,19 +57,17 @@ void GridView::showChosenRow(std::size_t gridRow) {
 
 void GridView::keyPressEvent(QKeyEvent *event) {
     m_byKey = true;
-    FrozenColumnView::keyPressEvent(event);
-    m_byKey = false;
-}
-
-QModelIndex GridView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) {
     // With no row chosen yet, the first arrow key chooses the row the cursor rests on (the
     // first one, after the grid got the focus) rather than the one after it.
-    if (!selectionModel()->hasSelection() && (cursorAction == MoveDown || cursorAction == MoveUp)) {
-        const QModelIndex current = currentIndex();
-        const QModelIndex here = current.isValid() ? current : model()->index(0, 0);
-        if (here.isValid() && (model()->flags(here) & Qt::ItemIsSelectable)) return here;
+    const QModelIndex here = currentIndex().isValid() ? currentIndex() : model()->index(0, 0);
+    if (!selectionModel()->hasSelection() && (event->key() == Qt::Key_Down || event->key() == Qt::Key_Up) &&
+        here.isValid() && (model()->flags(here) & Qt::ItemIsSelectable)) {
+        setCurrentIndex(here);
+        event->accept();
+    } else {
+        FrozenColumnView::keyPressEvent(event);
     }
-    return FrozenColumnView::moveCursor(cursorAction, modifiers);
+    m_byKey = false;
 }
 
 void GridView::selectionMoved() {

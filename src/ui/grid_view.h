@@ -34,7 +34,6 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
-    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
     void selectionMoved();

@@ -2,6 +2,7 @@
 // select, apply with and without Check1, duplicate, delete, save, re-open, apply into a thesaurus
 // chosen late; and the failures that must leave the grid and the user's edits intact.
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -314,6 +315,27 @@ TEST_F(EditSessionTest, ReopenedWorkspaceWithoutAThesaurusStillAppliesToTheGrid)
     find<ui::Morphologique>()->ouvriranalyse->trigger();
     EXPECT_EQ(find<frmanalyse02>(), reopened);
     EXPECT_EQ(reopened->workspace().grid.text(1, 1), "sum");
+}
+
+// After a new text is loaded, "&Analisi testuale" brings the open workspace back: its status bar
+// says which text and thesaurus it works on, and counts what is still unknown as rows change.
+TEST_F(EditSessionTest, StatusBarNamesTextAndThesaurusAndCountsUnknownForms) {
+    frmanalyse &workspace = openWorkspace(thesaurus("utente.dat", {kRoma}), "Roma est sum");
+    EXPECT_EQ(workspace.statusSource->text(), "Testo: roma.txt");
+    EXPECT_EQ(workspace.statusThesaurus->text(), "Thesaurus: utente.dat");
+    EXPECT_EQ(workspace.statusRows->text(), "3 righe");
+    EXPECT_EQ(workspace.statusUnknown->text(), "2 forme sconosciute (66,7 %)");
+
+    clickRow(workspace.grille01, 2);
+    type(workspace.Text2, "sum");
+    workspace.Check1->setChecked(false);
+    QTest::keyClick(workspace.Text2, Qt::Key_Return);  // Enter applies, as the tick button
+    EXPECT_EQ(workspace.statusUnknown->text(), "1 forma sconosciuta (33,3 %)");
+    workspace.dupliquer->trigger();
+    EXPECT_EQ(workspace.statusRows->text(), "4 righe");
+    EXPECT_EQ(workspace.statusUnknown->text(), "1 forma sconosciuta (33,3 %)") << "a further row, not a form";
+    EXPECT_EQ(workspace.dupliquer->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_D));
+    EXPECT_EQ(workspace.dupliquer->text(), "&Duplicare una linea");
 }
 
 TEST_F(EditSessionTest, ArrowKeysSelectRowsAsClicksDo) {

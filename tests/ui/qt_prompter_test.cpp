@@ -3,12 +3,12 @@
 // pointer while they wait for the user, file filters that keep their label but match names
 // whatever their case, and save dialogs that add the filter's extension to a bare name.
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 
 #include <functional>

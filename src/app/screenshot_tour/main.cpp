@@ -86,7 +86,6 @@ int main(int argc, char *argv[]) {
     splash.showMainWindow();
 
     auto *main = desktop.find<ui::Morphologique>();
-    main->resize(900, 600);
     main->loadTextFrom(text);
     ok &= shoot(main, out.filePath(QStringLiteral("main-window.png")));
 
