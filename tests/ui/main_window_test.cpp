@@ -7,6 +7,7 @@
 
 #include "text/text_intake.h"
 #include "ui/Morphologique.h"
+#include "ui/ThesaurusChoix.h"
 #include "ui/frmAbout.h"
 #include "ui/frmSplash.h"
 #include "ui_test_support.h"
@@ -128,6 +129,32 @@ TEST_F(MainWindowTest, SplashHandsOverOnceWhateverStartsIt) {
     splash->Timer1.start();
     EXPECT_TRUE(QTest::qWaitFor([this] { return find<Morphologique>() != nullptr; }, 2000));
     EXPECT_EQ(created.count(), 3);
+}
+
+// The registry behind every window: one instance per name, a load step that may refuse, modal
+// or not per opening, and typed state that outlives the windows.
+TEST_F(MainWindowTest, RegistryOpensSingleInstancesModalOrNotAndKeepsState) {
+    ui::ThesaurusChoix *choice = desktop().open<ui::ThesaurusChoix>();
+    EXPECT_EQ(choice->windowModality(), Qt::NonModal);
+    EXPECT_EQ(desktop().open<ui::ThesaurusChoix>(ui::Showing::Modal), choice) << "brought back, made modal";
+    EXPECT_TRUE(choice->isVisible());
+    EXPECT_EQ(choice->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(desktop().open<ui::ThesaurusChoix>(), choice);
+    EXPECT_EQ(choice->windowModality(), Qt::NonModal);
+
+    bool loaded = false;
+    EXPECT_EQ(desktop().open<ui::frmAbout>(ui::Showing::Modeless, [&](ui::frmAbout &) { return loaded; }),
+              nullptr);
+    settle();
+    EXPECT_EQ(find<ui::frmAbout>(), nullptr) << "a refused load leaves nothing behind";
+
+    desktop().state<int>(QStringLiteral("pave02_a")) = 3;
+    desktop().state<std::string>(QStringLiteral("pave02_a")) = "N1";
+    desktop().unload(QStringLiteral("ThesaurusChoix"));
+    settle();
+    EXPECT_EQ(desktop().state<int>(QStringLiteral("pave02_a")), 3);
+    EXPECT_EQ(desktop().state<int>(QStringLiteral("pave02_a1")), 0) << "each name keeps its own";
+    EXPECT_EQ(desktop().state<std::string>(QStringLiteral("pave02_a")), "N1");
 }
 
 TEST_F(MainWindowTest, EsciEndsEveryWindowAtOnce) {
