@@ -3,6 +3,8 @@
 // built from; otherwise share/orbalis under the program's installation prefix.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace orbalis {
@@ -10,5 +12,13 @@ namespace orbalis {
 std::string dataDirectory();
 std::string builtInThesaurusPath();  // donnees.dat in the data directory
 std::string lexiconPath();           // lexique.dat in the data directory
+
+// How much the data directory holds: the records of the built-in thesaurus (one per analysed form)
+// and of the lexicon (one per lemma). Empty for a file that cannot be read; nothing is created.
+struct DataDirectoryContents {
+    std::optional<std::int64_t> thesaurusForms;
+    std::optional<std::int64_t> lexiconLemmas;
+};
+DataDirectoryContents dataDirectoryContents();
 
 }  // namespace orbalis

@@ -4,13 +4,20 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStyle>
+#include <QSysInfo>
 #include <QVBoxLayout>
 
+#include <exception>
+
+#include "records/data_paths.h"
 #include "ui/desktop.h"
+#include "ui/text_codec.h"
 #include "ui/title_banner.h"
 
 namespace orbalis::ui {
@@ -20,6 +27,26 @@ namespace {
 // Windows-1252, as every message of the system.
 constexpr const char *kNoSystemInformation =
     "Les informations syst\xE8me ne sont pas disponibles actuellement";
+
+// "N forme": a record count, or that the file cannot be read.
+QString countText(const std::optional<std::int64_t> &count, const QString &unit) {
+    if (!count) return QStringLiteral("file non leggibile");
+    return QString::number(static_cast<qlonglong>(*count)) + u' ' + unit;
+}
+
+// What a user reports with a fault: the program's and Qt's versions, the system, and the data in use.
+QString ownInformation() {
+    const DataDirectoryContents contents = dataDirectoryContents();
+    const QString system = QSysInfo::prettyProductName() + QStringLiteral(" (") + QSysInfo::kernelType() +
+                           u' ' + QSysInfo::kernelVersion() + QStringLiteral(", ") +
+                           QSysInfo::currentCpuArchitecture() + u')';
+    return QStringLiteral(
+               "Versione: %1\nVersione di Qt: %2\nSistema: %3\nCartella dei dati: %4\n"
+               "Thesaurus Orbalis: %5\nDizionario: %6")
+        .arg(QStringLiteral(ORBALIS_VERSION), QString::fromLatin1(qVersion()), system,
+             fromLocalPath(dataDirectory()), countText(contents.thesaurusForms, QStringLiteral("forme")),
+             countText(contents.lexiconLemmas, QStringLiteral("lemmi")));
+}
 
 }  // namespace
 
@@ -81,12 +108,28 @@ frmAbout::frmAbout(Desktop &desktop, QWidget *parent)
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::startSysInfo);
 }
 
+QMessageBox *frmAbout::informationBox() const {
+    return m_informationBox;
+}
+
 void frmAbout::startSysInfo() {
     for (const QString &program : std::as_const(m_systemInformationTools)) {
         const QString path = QStandardPaths::findExecutable(program);
         if (!path.isEmpty() && QProcess::startDetached(path, {})) return;
     }
-    m_desktop.prompter().inform("", kNoSystemInformation, Icon::None);
+    try {
+        const QString information = ownInformation();
+        if (m_informationBox) m_informationBox->close();
+        m_informationBox = new QMessageBox(QMessageBox::Information, QStringLiteral("Orbalis - Informazioni"),
+                                           information, QMessageBox::Ok, this);
+        m_informationBox->setObjectName(QStringLiteral("informationBox"));
+        m_informationBox->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        m_informationBox->setAttribute(Qt::WA_DeleteOnClose);
+        m_informationBox->setWindowModality(Qt::WindowModal);
+        m_informationBox->show();
+    } catch (const std::exception &) {
+        m_desktop.prompter().inform("", kNoSystemInformation, Icon::None);
+    }
 }
 
 }  // namespace orbalis::ui

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QPointer>
 #include <QStringList>
 
 class QLabel;
+class QMessageBox;
 class QPushButton;
 
 namespace orbalis::ui {
@@ -17,12 +19,16 @@ public:
     explicit frmAbout(Desktop &desktop, QWidget *parent = nullptr);
 
     // The programs tried, in order, by "&Infos système..."; the first found on PATH is started.
+    // Where none is installed, the button shows the program's own information (informationBox).
     void setSystemInformationTools(const QStringList &programs) { m_systemInformationTools = programs; }
 
     QLabel *lblVersion;       // the version
     QLabel *picIcon;          // the application's picture
     QPushButton *cmdOK;       // "OK": closes the box (Enter and Escape too)
     QPushButton *cmdSysInfo;  // "&Infos système...": the system information program
+    // The program's own information (version, Qt, system, data), modal over the about box while it
+    // is open; null otherwise.
+    QMessageBox *informationBox() const;
 
 private slots:
     void startSysInfo();
@@ -30,6 +36,7 @@ private slots:
 private:
     Desktop &m_desktop;
     QStringList m_systemInformationTools;
+    QPointer<QMessageBox> m_informationBox;
 };
 
 }  // namespace orbalis::ui

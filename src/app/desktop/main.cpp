@@ -3,24 +3,24 @@
 #include <QApplication>
 #include <QTimer>
 
+#include <memory>
 #include <string>
 
 #include "ui/Morphologique.h"
+#include "ui/application_setup.h"
 #include "ui/desktop.h"
 #include "ui/qt_prompter.h"
 #include "ui/text_codec.h"
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orbalis"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbalis"));
+    const std::unique_ptr<QApplication> app = orbalis::ui::createApplication(argc, argv);
     // The main window ends the application, not the last window that closes (the splash
     // closes before the main window shows).
     QApplication::setQuitOnLastWindowClosed(false);
 
     orbalis::ui::QtPrompter prompter;
     orbalis::ui::Desktop desktop(prompter);
-    QObject::connect(&desktop, &orbalis::ui::Desktop::quitRequested, &app, &QApplication::quit,
+    QObject::connect(&desktop, &orbalis::ui::Desktop::quitRequested, app.get(), &QApplication::quit,
                      Qt::QueuedConnection);
 
     const QStringList arguments = QApplication::arguments();

@@ -16,6 +16,7 @@
 
 #include "ui/Morphologique.h"
 #include "ui/ThesaurusChoix.h"
+#include "ui/application_setup.h"
 #include "ui/desktop.h"
 #include "ui/frmAbout.h"
 #include "ui/frmSplash.h"
@@ -62,7 +63,7 @@ bool shoot(QWidget *window, const QString &path) {
 }  // namespace
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
+    const auto app = ui::createApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s OUTPUT-DIR TEXT\n", argv[0]);
