@@ -1,5 +1,6 @@
 #include "ui/frmAbout.h"
 
+#include <QApplication>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -68,7 +69,11 @@ frmAbout::frmAbout(Desktop &desktop, QWidget *parent)
     picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setAccessibleName(QStringLiteral("Orbalis"));
-    picIcon->setPixmap(style()->standardIcon(QStyle::SP_FileDialogInfoView).pixmap(48, 48));
+    // The application's icon; Qt's information picture where the icon cannot be drawn.
+    const QIcon icon = QApplication::windowIcon().isNull()
+                           ? style()->standardIcon(QStyle::SP_FileDialogInfoView)
+                           : QApplication::windowIcon();
+    picIcon->setPixmap(icon.pixmap(48, 48));
     head->addWidget(picIcon);
     lblVersion = new QLabel(QStringLiteral("Version 3.5"), this);
     lblVersion->setObjectName(QStringLiteral("lblVersion"));

@@ -1,10 +1,11 @@
 // Opens the application's real windows one after the other on the Caesar sample and saves a
 // picture of each: the splash, the main window with the text, the thesaurus choice, the analysis
-// workspace after the lookup, the re-opened analysis and the about box. Run under an X server
-// (scripts/screenshots starts one); the dialogs' answers are given by the tour itself.
+// workspace after the lookup, the re-opened analysis, the about box and its system information.
+// Run under an X server (scripts/screenshots starts one); the tour gives the dialogs' answers.
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -116,6 +117,13 @@ int main(int argc, char *argv[]) {
 
     ui::frmAbout &about = desktop.showAbout();
     ok &= shoot(&about, out.filePath(QStringLiteral("about.png")));
+    // The program's own system information, as shown where no system information tool is installed.
+    about.setSystemInformationTools({});
+    about.cmdSysInfo->click();
+    if (QMessageBox *information = about.informationBox()) {
+        ok &= shoot(information, out.filePath(QStringLiteral("about-information.png")));
+        information->close();
+    }
     about.close();
     return ok ? 0 : 1;
 }
