@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
