@@ -3,7 +3,11 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "records/file_error.h"
 #include "records/file_system.h"
+#include "records/lexicon_record.h"
+#include "records/record_file.h"
+#include "records/thesaurus_record.h"
 
 namespace orbalis {
 
@@ -12,6 +16,14 @@ namespace {
 std::string parentFolder(const std::string &path) {
     const auto slash = path.rfind('/');
     return slash == std::string::npos || slash == 0 ? std::string("/") : path.substr(0, slash);
+}
+
+std::optional<std::int64_t> recordCount(const std::string &path, std::size_t recordLength) {
+    try {
+        return RecordFile(path, recordLength, Access::Read, WhenMissing::Fail).count();
+    } catch (const FileError &) {
+        return std::nullopt;
+    }
 }
 
 bool isInside(std::string_view path, std::string_view folder) {
@@ -41,6 +53,12 @@ std::string builtInThesaurusPath() {
 }
 std::string lexiconPath() {
     return dataDirectory() + "/lexique.dat";
+}
+
+DataDirectoryContents dataDirectoryContents(const std::string &thesaurusPath,
+                                            const std::string &lexiconPath) {
+    return {recordCount(thesaurusPath, thesaurus_format::kRecordLength),
+            recordCount(lexiconPath, lexicon_format::kRecordLength)};
 }
 
 }  // namespace orbalis

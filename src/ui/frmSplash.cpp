@@ -125,8 +125,12 @@ void frmSplash::showEvent(QShowEvent *event) {
 }
 
 void frmSplash::keyPressEvent(QKeyEvent *event) {
+    // Every key that types a character, Enter, Escape and Backspace among them; not a bare Shift,
+    // Control or function key.
     const QString typed = event->text();
-    if (!typed.isEmpty() && typed.at(0).isPrint()) {
+    const bool control = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+                         event->key() == Qt::Key_Escape || event->key() == Qt::Key_Backspace;
+    if (control || (!typed.isEmpty() && typed.at(0).isPrint())) {
         showMainWindow();
         return;
     }

@@ -8,14 +8,13 @@
 
 #include "records/data_paths.h"
 #include "ui/Morphologique.h"
+#include "ui/application_setup.h"
 #include "ui/desktop.h"
 #include "ui/qt_prompter.h"
 #include "ui/text_codec.h"
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orbalis"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orbalis"));
+    const std::unique_ptr<QApplication> app = orbalis::ui::createApplication(argc, argv);
     // The main window ends the application, not the last window that closes (the splash
     // closes before the main window shows).
     QApplication::setQuitOnLastWindowClosed(false);
@@ -23,7 +22,7 @@ int main(int argc, char *argv[]) {
     orbalis::ui::Desktop desktop(
         [](QWidget &window) { return std::make_unique<orbalis::ui::QtPrompter>(window); },
         {orbalis::dataDirectory(), orbalis::builtInThesaurusPath(), orbalis::lexiconPath()});
-    QObject::connect(&desktop, &orbalis::ui::Desktop::quitRequested, &app, &QApplication::quit,
+    QObject::connect(&desktop, &orbalis::ui::Desktop::quitRequested, app.get(), &QApplication::quit,
                      Qt::QueuedConnection);
 
     const QStringList arguments = QApplication::arguments();

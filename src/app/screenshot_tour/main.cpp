@@ -1,10 +1,11 @@
 // Opens the application's real windows one after the other on the Caesar sample and saves a
 // picture of each: the splash, the main window with the text, the thesaurus choice, the analysis
-// workspace after the lookup, the re-opened analysis and the about box. Run under an X server
-// (scripts/screenshots starts one); the dialogs' answers are given by the tour itself.
+// workspace after the lookup, the re-opened analysis, the about box and its system information.
+// Run under an X server (scripts/screenshots starts one); the tour gives the dialogs' answers.
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
@@ -18,6 +19,7 @@
 #include "records/data_paths.h"
 #include "ui/Morphologique.h"
 #include "ui/ThesaurusChoix.h"
+#include "ui/application_setup.h"
 #include "ui/desktop.h"
 #include "ui/frmAbout.h"
 #include "ui/frmSplash.h"
@@ -65,7 +67,7 @@ bool shoot(QWidget *window, const QString &path) {
 }  // namespace
 
 int main(int argc, char *argv[]) {
-    QApplication app(argc, argv);
+    const auto app = ui::createApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     if (argc < 3) {
         std::fprintf(stderr, "usage: %s OUTPUT-DIR TEXT\n", argv[0]);
@@ -119,6 +121,13 @@ int main(int argc, char *argv[]) {
 
     ui::frmAbout &about = desktop.showAbout();
     ok &= shoot(&about, out.filePath(QStringLiteral("about.png")));
+    // The program's own system information, as shown where no system information tool is installed.
+    about.setSystemInformationTools({});
+    about.cmdSysInfo->click();
+    if (QMessageBox *information = about.informationBox()) {
+        ok &= shoot(information, out.filePath(QStringLiteral("about-information.png")));
+        information->close();
+    }
     about.close();
     return ok ? 0 : 1;
 }

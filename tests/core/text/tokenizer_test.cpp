@@ -13,6 +13,11 @@ struct TokenCase {
     FormList forms;
 };
 
+// A failing case is reported by its name.
+void PrintTo(const TokenCase &tokenCase, std::ostream *out) {
+    *out << tokenCase.name;
+}
+
 class Tokenizer : public ::testing::TestWithParam<TokenCase> {};
 
 TEST_P(Tokenizer, CutsTheTextIntoForms) {
