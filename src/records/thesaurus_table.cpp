@@ -108,9 +108,7 @@ ThesaurusTable loadThesaurusTable(const std::string &path, EntryTrim trim, WhenM
 ThesaurusRecord appendThesaurusRecord(const std::string &path, const AnalysisFields &fields) {
     RecordFile file(path, kRecordLength, Access::ReadWrite);
     const std::int64_t recordNo = file.count() + 1;
-    if (recordNo > kMaxRecords)
-        throw FileError(path, "the thesaurus is full: it already holds " + std::to_string(kMaxRecords) +
-                                  " records, the most a thesaurus can hold");
+    if (recordNo > kMaxRecords) throw FileError(path, FileFailure::ThesaurusFull).withLimit(kMaxRecords);
     auto orUnderscore = [](const std::string &text) { return text.empty() ? std::string("_") : text; };
     ThesaurusRecord record;
     record.recordNo = static_cast<std::int16_t>(recordNo);
