@@ -78,6 +78,13 @@ INSTANTIATE_TEST_SUITE_P(
                 },
                 "il Thesaurus e' pieno: contiene gia' 32767 analisi, il massimo che un Thesaurus possa "
                 "contenere."},
+        Failure{"Damaged",
+                [](const std::string &p) {
+                    writeBytes(p, std::string(217, 'x'));
+                    Grid grid = makeAnalysisGrid();
+                    loadAnalysisFile(p, grid);
+                },
+                "il file non e' un'analisi salvata, oppure e' danneggiato: non e' stato aperto."},
         Failure{"Exists",
                 [](const std::string &p) {
                     writeBytes(p, "");
