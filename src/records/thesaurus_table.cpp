@@ -106,7 +106,8 @@ ThesaurusTable loadThesaurusTable(const std::string &path, EntryTrim trim, WhenM
 }
 
 ThesaurusRecord appendThesaurusRecord(const std::string &path, const AnalysisFields &fields) {
-    RecordFile file(path, kRecordLength, Access::ReadWrite);
+    // A thesaurus that has gone since it was chosen is not made again holding only this record.
+    RecordFile file(path, kRecordLength, Access::ReadWrite, WhenMissing::Fail);
     const std::int64_t recordNo = file.count() + 1;
     if (recordNo > kMaxRecords) throw FileError(path, FileFailure::ThesaurusFull).withLimit(kMaxRecords);
     auto orUnderscore = [](const std::string &text) { return text.empty() ? std::string("_") : text; };

@@ -108,7 +108,8 @@ ThesaurusTable loadThesaurusTable(const std::string &path, EntryTrim trim = Entr
 // Appends one analysis after the last whole record of a user thesaurus and returns the record
 // written. An empty lemma, translation, category or descriptor is stored as "_"; the form is
 // stored as given. RecordNo is the record's position; bytes of a trailing partial record are
-// overwritten. Throws FileError when the thesaurus already holds the most records it can.
+// overwritten. Throws FileError when the file does not exist (it is not created) and when the
+// thesaurus already holds the most records it can.
 ThesaurusRecord appendThesaurusRecord(const std::string &path, const AnalysisFields &fields);
 
 }  // namespace orbalis
