@@ -64,9 +64,10 @@ struct AnalysisWorkspace {
     std::string additionsPath;
 };
 
-// The longest text the analysis workspace takes. Its grid holds every row in memory (with the
-// desktop's view of it, about 0.5 KB per row), and a text gives about one row per 6 bytes; the
-// batch tool, which analyses a text part by part, takes longer ones.
+// The longest text the analysis workspace takes. Its grid and forms hold every row in memory,
+// about 95 bytes a row, and a Latin text gives about one row per 3 bytes (homographs give several):
+// 16 MB make some 6 million rows and 0.6 GB. The batch tool, which analyses a text part by part,
+// takes longer ones.
 inline constexpr std::uint64_t kWorkspaceTextLimitBytes = std::uint64_t{16} << 20;
 
 // A text longer than kWorkspaceTextLimitBytes offered to the workspace.
