@@ -298,6 +298,14 @@ TEST_F(EditSessionTest, ReopenedWorkspaceWithoutAThesaurusStillAppliesToTheGrid)
     record.indicator = "*";
     writeBytes(saved, encodeAnalysisRecord(record));
     desktop().showMainWindow();
+    // A thesaurus chosen by mistake is refused, and no workspace opens.
+    const std::string notAnAnalysis = thesaurus("utente.dat", {kRoma});
+    m_prompter.expectFile(FileRole::Open, notAnAnalysis)
+        .expectInform("", notAnAnalysis +
+                              ":\r\nil file non e' un'analisi salvata, oppure e' danneggiato: non e' "
+                              "stato aperto.");
+    find<ui::Morphologique>()->ouvriranalyse->trigger();
+    EXPECT_EQ(find<frmanalyse02>(), nullptr);
     m_prompter.expectFile(FileRole::Open, saved);
     find<ui::Morphologique>()->ouvriranalyse->trigger();
     frmanalyse02 *reopened = find<frmanalyse02>();
