@@ -34,6 +34,10 @@ struct Failure {
     Icon icon = Icon::None;
 };
 
+void PrintTo(const Failure &failure, std::ostream *out) {
+    *out << failure.name;
+}
+
 class CommandGuard : public ::testing::TestWithParam<Failure> {};
 
 TEST_P(CommandGuard, ShowsTheFailureInTheUsersLanguage) {
