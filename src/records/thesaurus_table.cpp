@@ -87,7 +87,9 @@ ThesaurusRecord readThesaurusRecord(const std::string &path, std::int64_t n) {
 }
 
 void writeThesaurusRecord(const std::string &path, std::int64_t n, const ThesaurusRecord &record) {
-    RecordFile(path, kRecordLength, Access::ReadWrite).write(n, encodeThesaurusRecord(record));
+    // A record is rewritten in place: a thesaurus that has gone is not made again around it.
+    RecordFile(path, kRecordLength, Access::ReadWrite, WhenMissing::Fail)
+        .write(n, encodeThesaurusRecord(record));
 }
 
 ThesaurusTable loadWorkspaceTable(const std::string &path, WhenMissing whenMissing) {

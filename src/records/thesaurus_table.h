@@ -94,6 +94,7 @@ std::string recordNoText(const ThesaurusEntry &entry);
 
 std::int64_t countThesaurusRecords(const std::string &path);
 ThesaurusRecord readThesaurusRecord(const std::string &path, std::int64_t n);
+// Throws FileError when the file does not exist (it is not created).
 void writeThesaurusRecord(const std::string &path, std::int64_t n, const ThesaurusRecord &record);
 
 // The workspace's table: every whole record, form trimmed; for an empty file (0 bytes) the two
