@@ -1,9 +1,8 @@
 #include "analysis/analysis_file.h"
 
-#include <cmath>
-
 #include "analysis/analysis_grid.h"
 #include "records/analysis_record.h"
+#include "records/file_error.h"
 #include "records/file_system.h"
 #include "records/record_file.h"
 
@@ -35,14 +34,37 @@ SaveOutcome saveAnalysisFile(const Grid &grid, Prompter &prompter) {
     return saved.outcome;
 }
 
+namespace {
+
+// The text fields of an analysis record (form to indicator) hold printable Windows-1252 bytes and
+// spaces only: a control byte there means the file holds something else (a thesaurus's record
+// numbers, a lexicon's, any binary file). RecordNo and Reserved are not looked at.
+bool holdsOnlyText(std::string_view record) {
+    for (std::size_t i = thesaurus_format::kFormOffset;
+         i < analysis_format::kIndicatorOffset + analysis_format::kIndicatorWidth; ++i) {
+        const auto byte = static_cast<unsigned char>(record[i]);
+        if (byte < 0x20 || byte == 0x7F) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
 void loadAnalysisFile(const std::string &path, Grid &grid, WhenMissing whenMissing) {
     const RecordFile file(path, analysis_format::kRecordLength, Access::Read, whenMissing);
+    const std::uint64_t size = file.sizeInBytes();
+    if (size % analysis_format::kRecordLength != 0)
+        throw FileError(path, FileFailure::AnalysisSize).withNumber(size);
     const std::int64_t count = file.count();
-    const double exact = static_cast<double>(file.sizeInBytes()) / analysis_format::kRecordLength;
-    const auto rows = static_cast<std::size_t>(std::nearbyint(exact));  // halves to even
-    setUpGridHeader(grid, GridHeader::Reopened);
-    grid.setRowCount(1 + rows);
     const std::string bytes = file.readWholeRecords();
+    for (std::int64_t r = 1; r <= count; ++r) {
+        const auto record = std::string_view(bytes).substr(
+            static_cast<std::size_t>(r - 1) * analysis_format::kRecordLength, analysis_format::kRecordLength);
+        if (!holdsOnlyText(record))
+            throw FileError(path, FileFailure::AnalysisBytes).withNumber(static_cast<std::uint64_t>(r));
+    }
+    setUpGridHeader(grid, GridHeader::Reopened);
+    grid.setRowCount(1 + static_cast<std::size_t>(count));
     for (std::int64_t r = 1; r <= count; ++r) {
         const auto row = static_cast<std::size_t>(r);
         const auto record = decodeAnalysisRecord(std::string_view(bytes).substr(

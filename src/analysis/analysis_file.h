@@ -24,11 +24,11 @@ void appendAnalysisRecords(AtomicFileWriter &file, const Grid &grid, std::size_t
 // file ("Schedario esistente"), writes the grid and reports "Il salvataggio e' concluso.".
 SaveOutcome saveAnalysisFile(const Grid &grid, Prompter &prompter);
 
-// Fills `grid` from the analysis file at `path` (a missing file is created empty, unless
-// `whenMissing` says otherwise): header row
-// set up for a re-opened analysis, then one row per whole record, form cells bold dark blue.
-// A file that ends in a partial record gets as many rows as its size over the record length
-// rounded to the nearest whole number (halves to even), so an empty row may follow the records.
-void loadAnalysisFile(const std::string &path, Grid &grid, WhenMissing whenMissing = WhenMissing::Create);
+// Fills `grid` from the analysis file at `path`: header row set up for a re-opened analysis,
+// then one row per record, form cells bold dark blue. An empty file is an empty analysis. A
+// missing file is a FileError (nothing is created), unless `whenMissing` says otherwise. A file
+// that is not a whole number of records, or whose text fields hold control bytes (below 0x20, or
+// 0x7F), is not an analysis: a FileError, and the grid is left as it was.
+void loadAnalysisFile(const std::string &path, Grid &grid, WhenMissing whenMissing = WhenMissing::Fail);
 
 }  // namespace orbalis

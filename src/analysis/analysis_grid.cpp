@@ -206,6 +206,8 @@ std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusT
 
 AnalysisWorkspace openAnalysisWorkspace(std::string_view text, const std::string &thesaurusPath,
                                         LookupMode mode, WhenMissing whenMissing) {
+    if (text.size() > kWorkspaceTextLimitBytes)
+        throw TextTooLongForWorkspace(text.size(), kWorkspaceTextLimitBytes);
     AnalysisWorkspace workspace;
     setUpGridHeader(workspace.grid);
     workspace.forms = tokenizeText(text);

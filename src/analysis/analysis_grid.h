@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -72,8 +74,28 @@ struct AnalysisWorkspace {
     std::string additionsPath;
 };
 
+// The longest text the analysis workspace takes. Its grid and forms hold every row in memory,
+// about 95 bytes a row, and a Latin text gives about one row per 3 bytes (homographs give several):
+// 16 MB make some 6 million rows and 0.6 GB. The batch tool, which analyses a text part by part,
+// takes longer ones.
+inline constexpr std::uint64_t kWorkspaceTextLimitBytes = std::uint64_t{16} << 20;
+
+// A text longer than kWorkspaceTextLimitBytes offered to the workspace.
+class TextTooLongForWorkspace : public std::exception {
+public:
+    TextTooLongForWorkspace(std::uint64_t size, std::uint64_t limit) : m_size(size), m_limit(limit) {}
+    std::uint64_t size() const { return m_size; }
+    std::uint64_t limit() const { return m_limit; }
+    const char *what() const noexcept override { return "TextTooLongForWorkspace"; }
+
+private:
+    std::uint64_t m_size;
+    std::uint64_t m_limit;
+};
+
 // The load of the analysis workspace: header, forms of `text`, the thesaurus at `thesaurusPath`
-// read whole, and the lookup. Throws FileError when the thesaurus cannot be read.
+// read whole, and the lookup. Throws TextTooLongForWorkspace before anything is read for a text
+// above kWorkspaceTextLimitBytes, and FileError when the thesaurus cannot be read.
 AnalysisWorkspace openAnalysisWorkspace(std::string_view text, const std::string &thesaurusPath,
                                         LookupMode mode, WhenMissing whenMissing = WhenMissing::Create);
 

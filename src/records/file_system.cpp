@@ -5,16 +5,11 @@
 #include <unistd.h>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <random>
 
 #include "records/file_error.h"
 
 namespace orbalis {
-
-void throwFileError(const std::string &path, const std::string &what) {
-    throw FileError(path, what + ": " + std::strerror(errno));
-}
 
 namespace {
 
@@ -25,7 +20,7 @@ void writeAll(int fd, std::string_view bytes, const std::string &path) {
     while (!bytes.empty()) {
         const ssize_t put = ::write(fd, bytes.data(), bytes.size());
         if (put < 0 && errno == EINTR) continue;
-        if (put < 0) throwFileError(path, "cannot write");
+        if (put < 0) throwFileError(path, FileFailure::Write);
         bytes.remove_prefix(static_cast<std::size_t>(put));
     }
 }
@@ -42,24 +37,18 @@ std::string folderOf(const std::string &path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-std::string tooLarge(std::uint64_t size, std::uint64_t maxBytes) {
-    return "the file holds " + std::to_string(size) + " bytes, more than the " + std::to_string(maxBytes) +
-           " bytes that can be loaded";
-}
-
 // Opens `path` for reading without waiting on a pipe or a device, and refuses anything that is
 // not a regular file. The descriptor returned blocks as usual.
 int openRegularForReading(const std::string &path, struct stat &info) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) throwFileError(path, "cannot open");
+    if (fd < 0) throwFileError(path, FileFailure::Open);
     if (::fstat(fd, &info) != 0) {
         closeKeepingErrno(fd);
-        throwFileError(path, "cannot read the size");
+        throwFileError(path, FileFailure::ReadSize);
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(fd);
-        throw FileError(path, S_ISDIR(info.st_mode) ? "is a folder, not a file"
-                                                    : "is not a regular file (a device, a pipe or a socket)");
+        throw FileError(path, S_ISDIR(info.st_mode) ? FileFailure::IsFolder : FileFailure::NotRegularFile);
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     return fd;
@@ -71,7 +60,7 @@ bool readToEnd(int fd, std::string &bytes, std::uint64_t maxBytes, const std::st
     for (;;) {
         const ssize_t got = ::read(fd, chunk, sizeof chunk);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throwFileError(path, "cannot read");
+        if (got < 0) throwFileError(path, FileFailure::Read);
         if (got == 0) return true;
         if (bytes.size() + static_cast<std::uint64_t>(got) > maxBytes) return false;
         bytes.append(chunk, static_cast<std::size_t>(got));
@@ -86,13 +75,9 @@ std::string randomTempName(const std::string &folder) {
     return folder + "/.orbalis-" + hex + ".tmp";
 }
 
-// A failure to make a file in `folder`, said in the user's terms.
+// A failure to make a file in `folder`.
 [[noreturn]] void throwCreateError(const std::string &path, const std::string &folder, int error) {
-    errno = error;
-    if (error == EACCES || error == EPERM || error == EROFS)
-        throwFileError(path, "the folder " + folder + " is not writable");
-    if (error == ENOENT || error == ENOTDIR) throwFileError(path, "the folder " + folder + " does not exist");
-    throwFileError(path, "cannot create");
+    throw FileError(path, FileFailure::CreateInFolder, error).withFolder(folder);
 }
 
 // Links the unnamed file open at `fd` to `name`; 0 or the errno of the failure.
@@ -114,11 +99,11 @@ std::string followLinks(const std::string &path) {
         if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
         std::string target(4096, '\0');
         const ssize_t length = ::readlink(current.c_str(), target.data(), target.size());
-        if (length < 0) throwFileError(path, "cannot read the symbolic link");
+        if (length < 0) throwFileError(path, FileFailure::ReadLink);
         target.resize(static_cast<std::size_t>(length));
         current = target.starts_with('/') ? target : folderOf(current) + "/" + target;
     }
-    throw FileError(path, "too many levels of symbolic links");
+    throw FileError(path, FileFailure::TooManyLinks, ELOOP);
 }
 
 void syncFolder(const std::string &folder, const std::string &path) {
@@ -128,8 +113,7 @@ void syncFolder(const std::string &folder, const std::string &path) {
     const int error = errno;
     ::close(fd);
     if (synced != 0 && error == EIO) {
-        errno = error;
-        throwFileError(path, "cannot sync the folder " + folder);
+        throw FileError(path, FileFailure::SyncFolder, error).withFolder(folder);
     }
 }
 
@@ -152,7 +136,7 @@ std::string readWholeFile(const std::string &path, std::uint64_t maxBytes) {
     const auto size = static_cast<std::uint64_t>(info.st_size);
     if (size > maxBytes) {
         ::close(fd);
-        throw FileError(path, tooLarge(size, maxBytes));
+        throw FileError(path, FileFailure::FileTooLarge).withNumber(size).withLimit(maxBytes);
     }
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(size));
@@ -164,15 +148,14 @@ std::string readWholeFile(const std::string &path, std::uint64_t maxBytes) {
         throw;
     }
     ::close(fd);
-    if (!whole) throw FileError(path, "the file grew past " + std::to_string(maxBytes) + " bytes while read");
+    if (!whole) throw FileError(path, FileFailure::GrewWhileRead).withLimit(maxBytes);
     return bytes;
 }
 
 std::string readStandardInput(std::uint64_t maxBytes) {
     std::string bytes;
     if (!readToEnd(STDIN_FILENO, bytes, maxBytes, "standard input"))
-        throw FileError("standard input",
-                        "more than the " + std::to_string(maxBytes) + " bytes that can be loaded");
+        throw FileError("standard input", FileFailure::InputTooLarge).withLimit(maxBytes);
     return bytes;
 }
 
@@ -185,17 +168,17 @@ std::string runningExecutablePath() {
 }
 
 void removeFile(const std::string &path) {
-    if (::unlink(path.c_str()) != 0) throwFileError(path, "cannot delete");
+    if (::unlink(path.c_str()) != 0) throwFileError(path, FileFailure::Delete);
 }
 
 OpenFile::OpenFile(std::string path, Access access, WhenMissing whenMissing) : m_path(std::move(path)) {
-    if (m_path.empty()) throw FileError(m_path, "no file name");
+    if (m_path.empty()) throw FileError(m_path, FileFailure::NoFileName);
     // Without O_NONBLOCK, opening a named pipe would wait for a writer.
     const int flags = (access == Access::Read ? O_RDONLY : O_RDWR) | O_CLOEXEC | O_NOCTTY | O_NONBLOCK;
     m_fd = ::open(m_path.c_str(), flags);
     if (m_fd < 0 && errno == ENOENT) {
         if (whenMissing == WhenMissing::ReadEmpty) return;
-        if (whenMissing == WhenMissing::Fail) throw FileError(m_path, "no such file");
+        if (whenMissing == WhenMissing::Fail) throw FileError(m_path, FileFailure::NoSuchFile);
         m_fd = ::open(m_path.c_str(), flags | O_CREAT, 0666);
         if (m_fd < 0) {
             const int createError = errno;
@@ -208,25 +191,22 @@ OpenFile::OpenFile(std::string path, Access access, WhenMissing whenMissing) : m
     }
     if (m_fd < 0) {
         const int openError = errno;
-        if (openError == EISDIR) throw FileError(m_path, "is a folder, not a file");
-        errno = openError;
+        if (openError == EISDIR) throw FileError(m_path, FileFailure::IsFolder);
         if (access == Access::ReadWrite &&
             (openError == EACCES || openError == EPERM || openError == EROFS || openError == ETXTBSY))
-            throwFileError(m_path, "the file is read-only: it cannot be written");
-        throwFileError(m_path, "cannot open");
+            throw FileError(m_path, FileFailure::WriteReadOnlyFile, openError);
+        throw FileError(m_path, FileFailure::Open, openError);
     }
     struct stat info {};
     if (::fstat(m_fd, &info) != 0) {
         closeKeepingErrno(m_fd);
         m_fd = -1;
-        throwFileError(m_path, "cannot read the size");
+        throwFileError(m_path, FileFailure::ReadSize);
     }
     if (!S_ISREG(info.st_mode)) {
         ::close(m_fd);
         m_fd = -1;
-        throw FileError(m_path, S_ISDIR(info.st_mode)
-                                    ? "is a folder, not a file"
-                                    : "is not a regular file (a device, a pipe or a socket)");
+        throw FileError(m_path, S_ISDIR(info.st_mode) ? FileFailure::IsFolder : FileFailure::NotRegularFile);
     }
     ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
     m_writable = access == Access::ReadWrite;
@@ -239,50 +219,47 @@ OpenFile::~OpenFile() {
 std::uint64_t OpenFile::size() const {
     if (m_fd < 0) return 0;
     struct stat info {};
-    if (::fstat(m_fd, &info) != 0) throwFileError(m_path, "cannot read the size");
+    if (::fstat(m_fd, &info) != 0) throwFileError(m_path, FileFailure::ReadSize);
     return static_cast<std::uint64_t>(info.st_size);
 }
 
 void OpenFile::readAt(std::uint64_t offset, char *out, std::size_t length) const {
     std::size_t done = 0;
     while (done < length) {
-        if (m_fd < 0) throw FileError(m_path, "the file ended before the record did");
+        if (m_fd < 0) throw FileError(m_path, FileFailure::EndedEarly);
         const ssize_t got = ::pread(m_fd, out + done, length - done, static_cast<off_t>(offset + done));
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) throwFileError(m_path, "cannot read");
-        if (got == 0) throw FileError(m_path, "the file ended before the record did");
+        if (got < 0) throwFileError(m_path, FileFailure::Read);
+        if (got == 0) throw FileError(m_path, FileFailure::EndedEarly);
         done += static_cast<std::size_t>(got);
     }
 }
 
-void OpenFile::writeAt(std::uint64_t offset, std::string_view bytes, const std::string &what) {
-    if (!m_writable) throw FileError(m_path, "the file is open for reading only");
+void OpenFile::writeAt(std::uint64_t offset, std::string_view bytes, std::int64_t record) {
+    if (!m_writable) throw FileError(m_path, FileFailure::OpenForReadingOnly);
     std::size_t done = 0;
     while (done < bytes.size()) {
         const ssize_t put =
             ::pwrite(m_fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(offset + done));
         if (put < 0 && errno == EINTR) continue;
-        if (put < 0) throwFileError(m_path, "cannot write " + what);
+        if (put < 0) throw FileError(m_path, FileFailure::WriteRecord, errno).withNumber(record);
         done += static_cast<std::size_t>(put);
     }
 }
 
 AtomicFileWriter::AtomicFileWriter(std::string path, Publish publish)
     : m_path(std::move(path)), m_publish(publish) {
-    if (m_path.empty()) throw FileError(m_path, "no file name");
+    if (m_path.empty()) throw FileError(m_path, FileFailure::NoFileName);
     struct stat existing {};
     bool replacing = false;
     if (publish == Publish::CreateNew) {
         m_target = m_path;
-        if (::lstat(m_target.c_str(), &existing) == 0)
-            throw FileError(m_path, std::string(kFileExistsReason));
+        if (::lstat(m_target.c_str(), &existing) == 0) throw FileError(m_path, FileFailure::NameTaken);
     } else {
         m_target = followLinks(m_path);
         if (::stat(m_target.c_str(), &existing) == 0) {
-            if (S_ISDIR(existing.st_mode)) throw FileError(m_path, "is a folder, not a file");
-            if (!S_ISREG(existing.st_mode))
-                throw FileError(m_path,
-                                "is not a regular file (a device, a pipe or a socket); it is not replaced");
+            if (S_ISDIR(existing.st_mode)) throw FileError(m_path, FileFailure::IsFolder);
+            if (!S_ISREG(existing.st_mode)) throw FileError(m_path, FileFailure::NotRegularNotReplaced);
             replacing = true;
         }
     }
@@ -324,21 +301,21 @@ void AtomicFileWriter::flush() {
 
 void AtomicFileWriter::commit() {
     flush();
-    if (::fsync(m_fd) != 0) throwFileError(m_path, "cannot write");
+    if (::fsync(m_fd) != 0) throwFileError(m_path, FileFailure::Write);
     if (m_tempPath.empty())
         publishUnnamed();
     else
         publishNamed();
     const int closed = ::close(m_fd);
     m_fd = -1;
-    if (closed != 0) throwFileError(m_path, "cannot write");
+    if (closed != 0) throwFileError(m_path, FileFailure::Write);
     syncFolder(m_folder, m_path);
 }
 
 void AtomicFileWriter::publishUnnamed() {
     if (m_publish == Publish::CreateNew) {
         const int error = linkUnnamed(m_fd, m_target);
-        if (error == EEXIST) throw FileError(m_path, std::string(kFileExistsReason));
+        if (error == EEXIST) throw FileError(m_path, FileFailure::NameTaken);
         if (error != 0) throwCreateError(m_path, m_folder, error);
         return;
     }
@@ -357,18 +334,18 @@ void AtomicFileWriter::publishNamed() {
     if (m_publish == Publish::CreateNew) {
         if (::renameat2(AT_FDCWD, m_tempPath.c_str(), AT_FDCWD, m_target.c_str(), RENAME_NOREPLACE) != 0) {
             if (errno != EINVAL && errno != ENOSYS) {
-                if (errno == EEXIST) throw FileError(m_path, std::string(kFileExistsReason));
-                throwFileError(m_path, "cannot create");
+                if (errno == EEXIST) throw FileError(m_path, FileFailure::NameTaken);
+                throwFileError(m_path, FileFailure::Create);
             }
             // A file system without the no-replace rename: a hard link fails on a taken name too.
             if (::link(m_tempPath.c_str(), m_target.c_str()) != 0) {
-                if (errno == EEXIST) throw FileError(m_path, std::string(kFileExistsReason));
-                throwFileError(m_path, "cannot create");
+                if (errno == EEXIST) throw FileError(m_path, FileFailure::NameTaken);
+                throwFileError(m_path, FileFailure::Create);
             }
             ::unlink(m_tempPath.c_str());
         }
     } else if (::rename(m_tempPath.c_str(), m_target.c_str()) != 0) {
-        throwFileError(m_path, "cannot replace");
+        throwFileError(m_path, FileFailure::Replace);
     }
     m_tempPath.clear();
 }

@@ -12,9 +12,6 @@ namespace orbalis {
 
 inline constexpr std::uint64_t kNoSizeLimit = std::numeric_limits<std::uint64_t>::max();
 
-// The reason of the FileError for a new file whose name is taken already.
-inline constexpr std::string_view kFileExistsReason = "the file exists already; it is not replaced";
-
 enum class FileKind { Missing, Regular, Folder, Other };
 
 // What is at `path`, symbolic links followed; Missing also for a path that cannot be examined.
@@ -58,8 +55,9 @@ public:
     std::uint64_t size() const;
     // Exactly `length` bytes from `offset`; a file that ends before is a FileError.
     void readAt(std::uint64_t offset, char *out, std::size_t length) const;
-    // Throws FileError when the file was opened for reading only.
-    void writeAt(std::uint64_t offset, std::string_view bytes, const std::string &what);
+    // Writes the bytes of record `record` (named in a FileError). Throws FileError when the file
+    // was opened for reading only.
+    void writeAt(std::uint64_t offset, std::string_view bytes, std::int64_t record);
 
 private:
     std::string m_path;
@@ -70,7 +68,7 @@ private:
 // How a finished file takes its place at the final path.
 enum class Publish {
     Replace,    // replaces a regular file there (kept as it was until the new one is complete)
-    CreateNew,  // never replaces anything: a name taken by then is a FileError (kFileExistsReason)
+    CreateNew,  // never replaces anything: a name taken by then is a FileError (NameTaken)
 };
 
 // Writes a new file that appears at its path complete or not at all. The bytes go to an unnamed

@@ -8,7 +8,8 @@ RecordFile::RecordFile(std::string path, std::size_t recordLength, Access access
     : m_file(std::move(path), access, whenMissing), m_recordLength(recordLength) {}
 
 std::string RecordFile::read(std::int64_t n) const {
-    if (n < 1 || n > count()) throw FileError(path(), "no record " + std::to_string(n));
+    if (n < 1 || n > count())
+        throw FileError(path(), FileFailure::NoRecord).withNumber(static_cast<std::uint64_t>(n));
     std::string record(m_recordLength, ' ');
     m_file.readAt(static_cast<std::uint64_t>(n - 1) * m_recordLength, record.data(), m_recordLength);
     return record;
@@ -25,8 +26,8 @@ void RecordFile::readWholeRecordsInto(char *out, std::size_t count) const {
 }
 
 void RecordFile::write(std::int64_t n, std::string_view record) {
-    if (n < 1) throw FileError(path(), "no record " + std::to_string(n));
-    m_file.writeAt(static_cast<std::uint64_t>(n - 1) * m_recordLength, record, "record " + std::to_string(n));
+    if (n < 1) throw FileError(path(), FileFailure::NoRecord).withNumber(static_cast<std::uint64_t>(n));
+    m_file.writeAt(static_cast<std::uint64_t>(n - 1) * m_recordLength, record, n);
 }
 
 }  // namespace orbalis

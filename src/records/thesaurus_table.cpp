@@ -87,7 +87,9 @@ ThesaurusRecord readThesaurusRecord(const std::string &path, std::int64_t n) {
 }
 
 void writeThesaurusRecord(const std::string &path, std::int64_t n, const ThesaurusRecord &record) {
-    RecordFile(path, kRecordLength, Access::ReadWrite).write(n, encodeThesaurusRecord(record));
+    // A record is rewritten in place: a thesaurus that has gone is not made again around it.
+    RecordFile(path, kRecordLength, Access::ReadWrite, WhenMissing::Fail)
+        .write(n, encodeThesaurusRecord(record));
 }
 
 ThesaurusTable loadWorkspaceTable(const std::string &path, WhenMissing whenMissing) {
@@ -106,11 +108,10 @@ ThesaurusTable loadThesaurusTable(const std::string &path, EntryTrim trim, WhenM
 }
 
 ThesaurusRecord appendThesaurusRecord(const std::string &path, const AnalysisFields &fields) {
-    RecordFile file(path, kRecordLength, Access::ReadWrite);
+    // A thesaurus that has gone since it was chosen is not made again holding only this record.
+    RecordFile file(path, kRecordLength, Access::ReadWrite, WhenMissing::Fail);
     const std::int64_t recordNo = file.count() + 1;
-    if (recordNo > kMaxRecords)
-        throw FileError(path, "the thesaurus is full: it already holds " + std::to_string(kMaxRecords) +
-                                  " records, the most a thesaurus can hold");
+    if (recordNo > kMaxRecords) throw FileError(path, FileFailure::ThesaurusFull).withLimit(kMaxRecords);
     auto orUnderscore = [](const std::string &text) { return text.empty() ? std::string("_") : text; };
     ThesaurusRecord record;
     record.recordNo = static_cast<std::int16_t>(recordNo);

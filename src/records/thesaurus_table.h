@@ -94,6 +94,7 @@ std::string recordNoText(const ThesaurusEntry &entry);
 
 std::int64_t countThesaurusRecords(const std::string &path);
 ThesaurusRecord readThesaurusRecord(const std::string &path, std::int64_t n);
+// Throws FileError when the file does not exist (it is not created).
 void writeThesaurusRecord(const std::string &path, std::int64_t n, const ThesaurusRecord &record);
 
 // The workspace's table: every whole record, form trimmed; for an empty file (0 bytes) the two
@@ -108,7 +109,8 @@ ThesaurusTable loadThesaurusTable(const std::string &path, EntryTrim trim = Entr
 // Appends one analysis after the last whole record of a user thesaurus and returns the record
 // written. An empty lemma, translation, category or descriptor is stored as "_"; the form is
 // stored as given. RecordNo is the record's position; bytes of a trailing partial record are
-// overwritten. Throws FileError when the thesaurus already holds the most records it can.
+// overwritten. Throws FileError when the file does not exist (it is not created) and when the
+// thesaurus already holds the most records it can.
 ThesaurusRecord appendThesaurusRecord(const std::string &path, const AnalysisFields &fields);
 
 }  // namespace orbalis

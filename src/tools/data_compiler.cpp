@@ -16,7 +16,8 @@ namespace {
 
 void refuseTooMany(const std::string &path, std::size_t count) {
     if (count > static_cast<std::size_t>(thesaurus_format::kMaxRecords))
-        throw FileError(path, "more than " + std::to_string(thesaurus_format::kMaxRecords) + " records");
+        throw FileError(path, FileFailure::SourceData)
+            .withDetail("more than " + std::to_string(thesaurus_format::kMaxRecords) + " records");
 }
 
 // Sorts the records stably by the lower-cased key, numbers them from 1 and writes them.

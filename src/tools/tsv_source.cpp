@@ -22,7 +22,7 @@ std::vector<std::string_view> split(std::string_view line, char separator) {
 std::vector<SourceRow> parseSource(const std::string &path, std::string_view utf8,
                                    std::span<const std::string_view> columns,
                                    std::span<const std::size_t> widths) {
-    if (!isValidUtf8(utf8)) throw FileError(path, "not valid UTF-8 text");
+    if (!isValidUtf8(utf8)) throw FileError(path, FileFailure::SourceData).withDetail("not valid UTF-8 text");
     std::string header;
     for (const auto column : columns) {
         if (!header.empty()) header += '\t';
@@ -35,7 +35,8 @@ std::vector<SourceRow> parseSource(const std::string &path, std::string_view utf
         ++lineNumber;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         auto fault = [&](const std::string &what) {
-            return FileError(path, "line " + std::to_string(lineNumber) + ": " + what);
+            return FileError(path, FileFailure::SourceData)
+                .withDetail("line " + std::to_string(lineNumber) + ": " + what);
         };
         if (lineNumber == 1) {
             if (line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
@@ -59,7 +60,8 @@ std::vector<SourceRow> parseSource(const std::string &path, std::string_view utf
         }
         rows.push_back(std::move(row));
     }
-    if (lineNumber == 0 || (lineNumber == 1 && utf8.empty())) throw FileError(path, "no header line");
+    if (lineNumber == 0 || (lineNumber == 1 && utf8.empty()))
+        throw FileError(path, FileFailure::SourceData).withDetail("no header line");
     return rows;
 }
 

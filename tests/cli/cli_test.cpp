@@ -204,9 +204,15 @@ TEST_F(Cli, AnyBytesAreReadAsRecordsWithoutHarm) {
         std::string junk(size, '\0');
         for (char &c : junk) c = static_cast<char>(random());
         const std::string path = text("junk.dat", junk);
+        // None of the sizes is a whole number of analysis records: the report refuses the file.
+        const CliRun report = cli({"report", path});
+        EXPECT_EQ(report.status, 1) << size << " bytes";
+        EXPECT_EQ(lines(report.err),
+                  (std::vector<std::string>{"orbalis-cli: " + path + ": not an analysis file: its " +
+                                            std::to_string(size) +
+                                            " bytes are not a whole number of 218-byte records"}));
         for (const auto &args :
-             std::vector<std::vector<std::string>>{{"report", path},
-                                                   {"search", path, "a"},
+             std::vector<std::vector<std::string>>{{"search", path, "a"},
                                                    {"letter", path, "a", "--sorted"},
                                                    {"lexicon-search", "", "--lexicon", path},
                                                    {"analyse", path, "--thesaurus", path}}) {

@@ -194,19 +194,27 @@ TEST_F(EditSessionTest, EditSaveReopenAndAddToAThesaurusChosenLate) {
 }
 
 TEST_F(EditSessionTest, VanishedThesaurusIsReportedAndTheEditSurvives) {
-    // The thesaurus lives in a folder that is replaced by a plain file after the load, so the
-    // append cannot open it (as with a read-only or removed thesaurus).
+    // The thesaurus is deleted after the load; then its folder is replaced by a plain file. Either
+    // way the addition is refused, and no thesaurus holding only the new record appears.
     std::filesystem::create_directory(m_dir.path("cartella"));
     const std::string user = m_dir.path("cartella/utente.dat");
     writeBytes(user, "");
     appendThesaurusRecord(user, kRoma);
     frmanalyse &workspace = openWorkspace(user);
+    clickRow(workspace.grille01, 2);
+    const std::string gone = user + ":\r\nil file non esiste.";
+
+    std::filesystem::remove(user);
+    type(workspace.Text2, "esse");
+    m_prompter.expectInform("", gone);
+    QTest::mouseClick(workspace.Command2, Qt::LeftButton);
+    EXPECT_FALSE(std::filesystem::exists(user));
+    EXPECT_EQ(cell(workspace, 2, 1), "esse");
+
     std::filesystem::remove_all(m_dir.path("cartella"));
     writeBytes(m_dir.path("cartella"), "not a folder");
-
-    clickRow(workspace.grille01, 2);
     type(workspace.Text2, "sum");
-    m_prompter.expectInformStartingWith("", user + ":\r\n");
+    m_prompter.expectInform("", gone);
     QTest::mouseClick(workspace.Command2, Qt::LeftButton);
 
     EXPECT_EQ(find<frmanalyse>(), &workspace);
@@ -289,6 +297,14 @@ TEST_F(EditSessionTest, ReopenedWorkspaceWithoutAThesaurusStillAppliesToTheGrid)
     record.indicator = "*";
     writeBytes(saved, encodeAnalysisRecord(record));
     desktop().showMainWindow();
+    // A thesaurus chosen by mistake is refused, and no workspace opens.
+    const std::string notAnAnalysis = thesaurus("utente.dat", {kRoma});
+    m_prompter.expectFile(FileRole::Open, notAnAnalysis)
+        .expectInform("", notAnAnalysis +
+                              ":\r\nil file non e' un'analisi salvata, oppure e' danneggiato: non e' "
+                              "stato aperto.");
+    find<ui::Morphologique>()->ouvriranalyse->trigger();
+    EXPECT_EQ(find<frmanalyse02>(), nullptr);
     m_prompter.expectFile(FileRole::Open, saved);
     find<ui::Morphologique>()->ouvriranalyse->trigger();
     frmanalyse02 *reopened = find<frmanalyse02>();

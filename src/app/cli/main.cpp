@@ -17,6 +17,7 @@
 #include "analysis/analysis_file.h"
 #include "analysis/analysis_grid.h"
 #include "cli/cli_prompter.h"
+#include "cli/describe_error.h"
 #include "lexicon/lexicon.h"
 #include "print/grid_report.h"
 #include "records/data_paths.h"
@@ -87,6 +88,16 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A failure of the tool's own output, or a data file it finds unusable: one line, exit status 1.
+class ToolError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+[[noreturn]] void throwOutputError() {
+    throw ToolError(std::string("standard output: ") + std::strerror(errno));
+}
+
 // The command line after the command's name: positional arguments and --options.
 class Arguments {
 public:
@@ -135,7 +146,7 @@ public:
     ~Output() {
         try {
             flush();
-        } catch (const FileError &) {
+        } catch (const ToolError &) {
         }
     }
     void record(std::initializer_list<std::string_view> fields) {
@@ -167,7 +178,7 @@ public:
     }
     void flush() {
         if (!m_buffer.empty() && std::fwrite(m_buffer.data(), 1, m_buffer.size(), stdout) != m_buffer.size())
-            throw FileError("standard output", std::strerror(errno));
+            throwOutputError();
         m_buffer.clear();
     }
 
@@ -283,7 +294,7 @@ int lexiconListing(int argc, char **argv, bool byLetter) {
     const std::string path = fileArgument(args.value("--lexicon").value_or(lexiconPath()), "--lexicon");
     // An empty lexicon is a missing one, as for the lexicon browser: there is nothing to list.
     auto table = loadLexicon(path, WhenMissing::ReadEmpty);
-    if (!table) throw FileError(path, "the lexicon is missing or empty");
+    if (!table) throw ToolError(path + ": the lexicon is missing or empty");
     LexiconBrowser browser;
     browser.setTable(std::move(*table));
     if (byLetter)
@@ -316,11 +327,11 @@ int create(int argc, char **argv) {
     const std::string &path = fileArgument(args.positional(1, 0), "NEW.DAT");
     CliPrompter prompter(path);
     // The same refusal as when the name is taken by another process at the last moment.
-    prompter.refuseUnanswered("File esiste", FileError(path, std::string(kFileExistsReason)).what());
+    prompter.refuseUnanswered("File esiste", describe(FileError(path, FileFailure::NameTaken)));
     prompter.answer("Crea un nuovo Thesaurus", args.flag("--import"));
     const std::string builtIn = builtInThesaurusPath();
     if (args.flag("--import") && fileKind(builtIn) != FileKind::Regular)
-        throw FileError(builtIn, "no such file");
+        throw FileError(builtIn, FileFailure::NoSuchFile);
     createNewThesaurus(prompter, builtIn);
     return 0;
 }
@@ -360,13 +371,15 @@ int main(int argc, char **argv) {
     using namespace orbalis::cli;
     try {
         const int status = run(argc, argv);
-        if (std::fflush(stdout) != 0 || std::ferror(stdout))
-            throw orbalis::FileError("standard output", std::strerror(errno));
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) throwOutputError();
         return status;
     } catch (const UsageError &error) {
         std::fprintf(stderr, "orbalis-cli: %s (see orbalis-cli --help)\n", error.what());
         return 2;
-    } catch (const std::exception &error) {  // a file or data error, or a question left unanswered
+    } catch (const orbalis::FileError &error) {
+        std::fprintf(stderr, "orbalis-cli: %s\n", describe(error).c_str());
+        return 1;
+    } catch (const std::exception &error) {  // a data error, or a question left unanswered
         std::fprintf(stderr, "orbalis-cli: %s\n", error.what());
         return 1;
     }

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/describe_error.h"
 #include "records/fixed_text.h"
 #include "records/lexicon_record.h"
 #include "records/thesaurus_record.h"
@@ -811,6 +812,9 @@ int main(int argc, char **argv) {
         return orbalis::data_tool::run(argc, argv);
     } catch (const orbalis::data_tool::Failure &failure) {
         std::cerr << "orbalis-data: " << failure.message << "\n";
+        return 1;
+    } catch (const orbalis::FileError &error) {
+        std::cerr << "orbalis-data: " << orbalis::cli::describe(error) << "\n";
         return 1;
     } catch (const std::exception &error) {
         std::cerr << "orbalis-data: " << error.what() << "\n";

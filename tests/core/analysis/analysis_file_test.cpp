@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "analysis/analysis_file.h"
 #include "analysis/analysis_grid.h"
@@ -105,21 +106,43 @@ TEST_F(AnalysisFile, ReopeningRestoresTextsButNotTheHomographColour) {
     EXPECT_EQ(reopened.text(4, kForm), std::string(30, ' '));
 }
 
-TEST_F(AnalysisFile, RowCountOfAFileEndingInAPartialRecord) {
+TEST_F(AnalysisFile, OnlyWholeRecordsOfTextAreReopened) {
+    // A thesaurus of 109 records is 108 analysis records long: its record numbers give it away.
+    std::string thesaurus;
+    for (int n = 1; n <= 109; ++n)
+        thesaurus += std::string{static_cast<char>(n), '\0'} + std::string(214, 'a');
+    std::string tab(654, 'x');
+    tab[218 + 40] = '\t';
+    std::string del(218, 'x');
+    del[207] = '\x7f';  // in the indicator
+    std::string reserved(218, 'x');
+    reserved[0] = reserved[1] = reserved[210] = '\0';  // RecordNo and Reserved carry anything
     struct Case {
-        std::size_t bytes;
-        std::size_t rows;  // header included
+        std::string bytes;
+        std::size_t rows;  // header included; 0: refused
     };
-    // 437 / 218 = 2.004 -> 2 rows; 545 / 218 = 2.5 -> 2 (halves to even); 546 -> 3, the third empty.
-    for (const Case c : {Case{0, 1}, Case{437, 3}, Case{545, 3}, Case{546, 4}, Case{654, 4}}) {
-        writeBytes(path, std::string(c.bytes, 'x'));
-        Grid grid = makeAnalysisGrid();
-        loadAnalysisFile(path, grid);
-        EXPECT_EQ(grid.rowCount(), c.rows) << c.bytes << " bytes";
-        if (c.bytes == 546) {
-            EXPECT_EQ(grid.text(3, kForm), "");
+    for (const Case &c : std::vector<Case>{{"", 1},
+                                           {std::string(654, 'x'), 4},
+                                           {reserved, 2},
+                                           {std::string(217, 'x'), 0},
+                                           {std::string(437, 'x'), 0},
+                                           {thesaurus, 0},
+                                           {tab, 0},
+                                           {del, 0}}) {
+        writeBytes(path, c.bytes);
+        Grid grid = gridOf(2);
+        if (c.rows == 0) {
+            EXPECT_THROW(loadAnalysisFile(path, grid), FileError) << c.bytes.size() << " bytes";
+            EXPECT_EQ(grid.text(1, kForm), "form1") << "the grid is left as it was";
+        } else {
+            loadAnalysisFile(path, grid);
+            EXPECT_EQ(grid.rowCount(), c.rows) << c.bytes.size() << " bytes";
         }
     }
+    std::filesystem::remove(path);
+    Grid grid = makeAnalysisGrid();
+    EXPECT_THROW(loadAnalysisFile(path, grid), FileError);
+    EXPECT_FALSE(std::filesystem::exists(path)) << "a missing analysis is not created";
 }
 
 }  // namespace

@@ -140,6 +140,10 @@ TEST_F(ThesaurusFile, RecordsAreReadAndRewrittenInPlaceByNumber) {
     EXPECT_EQ(trimRight(readThesaurusRecord(path, 3).fields.form), "c");
     EXPECT_THROW(readThesaurusRecord(path, 4), FileError);
     EXPECT_EQ(countThesaurusRecords(path), 3);
+    // A thesaurus deleted meanwhile is not made again around the one record.
+    std::filesystem::remove(path);
+    EXPECT_THROW(writeThesaurusRecord(path, 2, recordOf(2, "$$$")), FileError);
+    EXPECT_FALSE(std::filesystem::exists(path));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "records/file_error.h"
 #include "scripted_prompter.h"
 #include "temp_dir.h"
 #include "thesaurus/thesaurus_choice.h"
@@ -42,6 +43,21 @@ TEST_F(NewThesaurus, ExistingFileIsAskedAboutFirstAndWithoutTheImportLeftEmpty) 
         .expectYesNo(kImportTitle, kImportQuestion, false);
     EXPECT_TRUE(createNewThesaurus(replace, builtIn));
     EXPECT_EQ(readBytes(path), "");
+}
+
+TEST_F(NewThesaurus, ACreationThatFailsLeavesTheFileItWasToReplace) {
+    writeBytes(path, "old");
+    // The copy fails after Yes to "Vuoi cancellare?": a folder stands at the built-in's name.
+    std::filesystem::remove(builtIn);
+    std::filesystem::create_directory(builtIn);
+    ScriptedPrompter prompter;
+    prompter.expectFile(FileRole::Save, path)
+        .expectYesNo("File esiste", path + " esiste.\r\nVuoi cancellare?", true)
+        .expectYesNo(kImportTitle, kImportQuestion, true);
+    EXPECT_THROW(createNewThesaurus(prompter, builtIn), FileError);
+    EXPECT_EQ(readBytes(path), "old");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.root()), {}), 2)
+        << "nothing left beside it";
 }
 
 TEST_F(NewThesaurus, CancelledDialogCreatesNothing) {
