@@ -24,7 +24,7 @@
 #include "text/encoding.h"
 #include "text/text_file.h"
 #include "text/tokenizer.h"
-#include "thesaurus/analyser_conversion.h"
+#include "analyser/analyser_conversion.h"
 
 namespace orbalis::data_tool {
 namespace {

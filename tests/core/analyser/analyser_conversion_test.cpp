@@ -1,6 +1,6 @@
 // The analyser's reports turned into analyses of the coding system, on real reports of the
 // analyser for forms that are easy to get wrong (tests/data/analyser/FORM.txt, one per form).
-#include "thesaurus/analyser_conversion.h"
+#include "analyser/analyser_conversion.h"
 
 #include <gtest/gtest.h>
 

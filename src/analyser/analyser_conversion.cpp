@@ -1,4 +1,4 @@
-#include "thesaurus/analyser_conversion.h"
+#include "analyser/analyser_conversion.h"
 
 #include <algorithm>
 #include <array>
