@@ -1,0 +1,62 @@
+// The Italian glosses of the generated records: the reviewed hand table wins over the open list,
+// the open list's glosses are tidied into Italian senses, and a gloss too long for its field
+// keeps whole senses.
+#include "tools/gloss_list.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "records/file_error.h"
+
+namespace orbalis::data_build {
+namespace {
+
+TEST(GlossList, TheHandTableWinsForItsLemmaAndCategoryOnly) {
+    GlossList glosses;
+    glosses.addOpenGloss("lego", "legare, inviare", 'v');
+    glosses.addOpenGloss("aestas", "stato", 'n');
+    glosses.loadHandTable("glosses.tsv",
+                          "lemma\tcategory\tgloss\tsource\n"
+                          "lego\tV3\tleggere, raccogliere\treviewed\n"
+                          "aestas\tN3\tl'estate\treviewed\n");
+    EXPECT_EQ(glosses.find("lego", "V3"), "leggere, raccogliere");
+    EXPECT_EQ(glosses.find("lego", "V1"), "legare, inviare");
+    EXPECT_EQ(glosses.find("aestas", "N3", 'f'), "l'estate");
+    EXPECT_TRUE(glosses.reviewed("lego", "V3"));
+    EXPECT_THROW(glosses.loadHandTable("glosses.tsv", "lemma\tcategory\tgloss\tsource\nlego\tV3\t\tx\n"),
+                 FileError);
+}
+
+struct Tidied {
+    const char *open;
+    const char *italian;
+};
+
+class TidyGloss : public ::testing::TestWithParam<Tidied> {};
+
+TEST_P(TidyGloss, KeepsItalianSensesOnly) {
+    EXPECT_EQ(tidyGloss(GetParam().open), GetParam().italian);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    OpenList, TidyGloss,
+    ::testing::Values(Tidied{"1. allontanare2. deviare", "allontanare"}, Tidied{"ramo, ramo", "ramo"},
+                      Tidied{"dotare, qqn di qqch", "dotare, qualcuno di qualcosa"},
+                      Tidied{"il carico (di edile, sono", "il carico"},
+                      Tidied{"porta), uscita, ingresso", "porta, uscita, ingresso"},
+                      Tidied{"sopra (in alto, sotto), dopo", "sopra (in alto, sotto), dopo"}));
+
+TEST(FitSenses, KeepsWholeSensesThatFitAndNeverEndsOnAFunctionWord) {
+    const std::string senses =
+        "spingere, condurre, portare, parlando o scrivendo di qualcosa, trattare, fare, agire, vivere";
+    EXPECT_EQ(fitSenses(senses, 80),
+              "spingere, condurre, portare, parlando o scrivendo di qualcosa, trattare, fare");
+    EXPECT_EQ(fitSenses("condurre", 80), "condurre");
+    // One sense longer than the field: cut at a word, without a dangling article or preposition.
+    EXPECT_EQ(fitSenses("portare via con la forza della mano", 27), "portare via con la forza");
+    EXPECT_EQ(fitSenses("portare (via con la forza) della mano", 24), "portare");
+}
+
+}  // namespace
+}  // namespace orbalis::data_build
