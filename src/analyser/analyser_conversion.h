@@ -24,6 +24,9 @@ struct ProposedAnalysis {
     // meaning is meant (relative, interrogative and indefinite qui/quis); empty otherwise.
     std::string translation;
     std::string meaning;  // the entry's first English meaning line
+    // For a plural form of a word with a sense of its own in the plural (castra "camp" of
+    // castrum, arma, liberi): that plural, the lemma a dictionary may give instead; else empty.
+    std::string pluralLemma;
     // The entry's frequency letter: A (very frequent) … F (very rare), I, M, N (single sources);
     // X when the analyser gives none.
     char frequency = 'X';

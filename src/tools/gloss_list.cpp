@@ -71,12 +71,12 @@ bool balanced(std::string_view text) {
 // Words a sense may not end with: an Italian article, preposition or conjunction.
 bool functionWord(std::string_view word) {
     static const std::set<std::string, std::less<>> kWords = {
-        "a",     "ad",    "al",    "allo",  "alla",  "ai",    "agli", "alle",     "da",      "dal",
-        "dallo", "dalla", "dai",   "dagli", "dalle", "di",    "del",  "dello",    "della",   "dei",
-        "degli", "delle", "in",    "nel",   "nello", "nella", "nei",  "negli",    "nelle",   "con",
-        "su",    "sul",   "sulla", "per",   "tra",   "fra",   "e",    "ed",       "o",       "od",
-        "il",    "lo",    "la",    "i",     "gli",   "le",    "l'",   "un",       "uno",     "una",
-        "un'",   "che",   "come",  "non",   "se",    "si",    "qc.",  "qualcosa", "parlando"};
+        "a",     "ad",    "al",    "allo",  "alla",  "ai",    "agli", "alle",  "da",    "dal",
+        "dallo", "dalla", "dai",   "dagli", "dalle", "di",    "del",  "dello", "della", "dei",
+        "degli", "delle", "in",    "nel",   "nello", "nella", "nei",  "negli", "nelle", "con",
+        "su",    "sul",   "sulla", "per",   "tra",   "fra",   "e",    "ed",    "o",     "od",
+        "il",    "lo",    "la",    "i",     "gli",   "le",    "l'",   "un",    "uno",   "una",
+        "un'",   "che",   "come",  "non",   "se",    "si"};
     return kWords.count(word) > 0;
 }
 
@@ -113,6 +113,15 @@ std::string cutAtWord(std::string text, std::size_t width) {
 
 std::string tidyGloss(std::string_view cp1252) {
     std::string text = replaceFrench(std::string(cp1252));
+    // Square brackets hold a remark ("coperta, [modo di addobbarla] toga"): left out.
+    for (std::size_t open = text.find('['); open != std::string::npos; open = text.find('[', open)) {
+        const std::size_t close = text.find(']', open);
+        if (close == std::string::npos) break;
+        std::size_t from = open;
+        while (from > 0 && text[from - 1] == ' ') --from;
+        text.erase(from, close + 1 - from);
+        open = from;
+    }
     static constexpr std::string_view kLabels[] = {"1.",      "1 -",    "1-",   "I.",    "-",     "tr.",
                                                    "intr.",   "abs.",   "adj.", "pron.", "sing.", "(poét.)",
                                                    "(poet.)", "subst.", "n.",   ":"};
@@ -160,7 +169,9 @@ std::string tidyGloss(std::string_view cp1252) {
         while (!item.empty() &&
                (item.back() == ' ' || item.back() == '.' || item.back() == ':' || item.back() == '-'))
             item.pop_back();
-        if (!balanced(item)) item = cutAtWord(item.substr(0, item.find_first_of("()[]")), item.size());
+        if (!balanced(item)) item = item.substr(0, item.find_first_of("()[]"));
+        // An item the list cut short ("l'azione di fare professione di") ends on its last full word.
+        item = cutAtWord(item, item.size());
         // A stray label ("n", "pf") is no translation.
         const bool stray = item.size() <= 2 && !items.empty();
         if (!item.empty() && !stray && std::find(items.begin(), items.end(), item) == items.end())

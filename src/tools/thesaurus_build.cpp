@@ -70,14 +70,25 @@ std::size_t proposeRecords(const FrequentForm &f, const std::string &report, con
     const bool capitalised = f.capitalised * 2 > f.count;
     // A capitalised form is a name: guesses at it are dropped.
     if (capitalised) std::erase_if(analyses, [](const ProposedAnalysis &a) { return a.guess; });
+    // A plural with a sense of its own is filed under the plural when the glosses know it as a
+    // lemma (castra "l'accampamento", arma, liberi), as a school dictionary gives it; before the
+    // economy rules, so that liberi "i figli" is not taken for the adjective liber.
+    for (auto &a : analyses)
+        if (!a.pluralLemma.empty() && !glosses.find(a.pluralLemma, a.category).empty())
+            a.lemma = a.pluralLemma;
     applyEconomyRules(analyses, options.rules);
     // Italian for every record: a reading the glosses do not translate is left out.
     const auto italianOf = [&](const ProposedAnalysis &a) {
         return a.translation.empty() ? glosses.find(a.lemma, a.category, nounGender(a)) : a.translation;
     };
     std::vector<ProposedAnalysis> kept;
+    std::set<std::string> seen;
     for (const auto &a : analyses)
-        if (!italianOf(a).empty()) kept.push_back(a);
+        if (!italianOf(a).empty() &&
+            seen.insert(readingKey(a.lemma, a.category, a.caseGenderNumber, a.moodTenseVoice, a.translation) +
+                        "|" + a.marker)
+                .second)
+            kept.push_back(a);
     // A mostly capitalised form of a name is written with its capital; a capitalised form
     // whose readings are all common words (Cato read as catus) stays in lower case.
     std::string form = f.form;

@@ -44,6 +44,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(Tidied{"1. allontanare2. deviare", "allontanare"}, Tidied{"ramo, ramo", "ramo"},
                       Tidied{"dotare, qqn di qqch", "dotare, qualcuno di qualcosa"},
                       Tidied{"il carico (di edile, sono", "il carico"},
+                      Tidied{"coperta, [modo di addobbarla] toga", "coperta, toga"},
+                      Tidied{"la manifestazione, l'azione di fare professione di",
+                             "la manifestazione, l'azione di fare professione"},
                       Tidied{"porta), uscita, ingresso", "porta, uscita, ingresso"},
                       Tidied{"sopra (in alto, sotto), dopo", "sopra (in alto, sotto), dopo"}));
 
