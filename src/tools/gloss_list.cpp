@@ -1,6 +1,7 @@
 #include "tools/gloss_list.h"
 
 #include <algorithm>
+#include <cctype>
 #include <set>
 
 #include "records/file_error.h"
@@ -323,6 +324,40 @@ void GlossList::loadHandTable(const std::string &path, std::string_view utf8) {
 
 bool GlossList::reviewed(std::string_view lemma, std::string_view category) const {
     return m_hand.count(foldLemma(lemma) + "|" + std::string(category)) > 0;
+}
+
+namespace {
+
+// French letters, or an accented e inside a word (Italian writes it at the end only).
+bool looksFrench(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == 0xEA || c == 0xEB || c == 0xEE || c == 0xEF || c == 0xE7 || c == 0xF4 || c == 0xFB)
+            return true;
+        const bool atEnd = i + 1 == text.size() || !std::isalpha(static_cast<unsigned char>(text[i + 1]));
+        if ((c == 0xE9 || c == 0xE8 || c == 0xC9) && !atEnd) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+std::string GlossList::findName(std::string_view lemma, std::string_view category) const {
+    const std::string folded = foldLemma(lemma);
+    if (const auto hand = m_hand.find(folded + "|" + std::string(category)); hand != m_hand.end())
+        return hand->second;
+    const auto it = m_open.find(folded);
+    if (it == m_open.end()) return {};
+    for (const auto &g : it->second) {
+        if (g.key.empty() || !(g.key.front() >= 'A' && g.key.front() <= 'Z') ||
+            (g.cls != 'n' && g.cls != '?'))
+            continue;
+        std::string name = g.gloss.substr(0, g.gloss.find_first_of(",;("));
+        while (!name.empty() && name.back() == ' ') name.pop_back();
+        if (name.empty() || looksFrench(name)) return std::string(lemma);
+        return name;
+    }
+    return {};
 }
 
 std::string GlossList::find(std::string_view lemma, std::string_view category, char gender) const {

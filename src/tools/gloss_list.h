@@ -47,6 +47,11 @@ public:
     // homographs the one of the same part of speech wins, then one with the same initial case
     // (a common noun does not get the gloss of a proper name).
     std::string find(std::string_view lemma, std::string_view category = {}, char gender = ' ') const;
+    // The Italian name of the proper noun `lemma` of category `category`: the hand table's, else
+    // the first item of the open list's gloss of a capitalised lemma, without a remark in
+    // brackets; a French rendering there (Médée, Phrygie) gives way to the Latin name itself.
+    // Empty when neither list has a capitalised lemma of that spelling.
+    std::string findName(std::string_view lemma, std::string_view category) const;
     // True when the hand table has the lemma and category.
     bool reviewed(std::string_view lemma, std::string_view category) const;
 

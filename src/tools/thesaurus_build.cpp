@@ -63,8 +63,49 @@ std::vector<const Record *> HandRecords::of(const std::string &lowerForm) const 
     return out;
 }
 
+std::map<std::string, std::vector<NameReading>> nameReadings(const std::vector<NameEntry> &names,
+                                                             const DeclensionModels &models,
+                                                             const GlossList &glosses) {
+    static constexpr const char *kCases[] = {"nom.", "voc.", "acc.", "g\xE9n.", "dat.", "abl."};
+    std::map<std::string, std::vector<NameReading>> out;
+    for (const NameEntry &name : names) {
+        const std::string category = "N" + std::to_string(models.declension(name.model));
+        const std::string italian = glosses.findName(name.lemma, category);
+        if (italian.empty()) continue;
+        const std::string gender = name.gender == ' '   ? std::string()
+                                   : name.gender == 'n' ? std::string("nt. ")
+                                                        : std::string(1, name.gender) + ". ";
+        for (const std::string &spelling : name.canonical) {
+            const auto forms = models.decline(spelling, name.model, name.radical);
+            const bool plural =
+                name.plural || std::none_of(forms.begin(), forms.end(),
+                                            [](const DeclinedForm &f) { return f.caseNumber <= 6; });
+            for (const DeclinedForm &f : forms) {
+                if ((f.caseNumber > 6) != plural) continue;
+                const int c = (f.caseNumber - 1) % 6;
+                const int nominative = plural ? 7 : 1;
+                // A vocative equal to the nominative adds nothing.
+                if (c == 1 && std::any_of(forms.begin(), forms.end(), [&](const DeclinedForm &g) {
+                        return g.caseNumber == nominative && g.form == f.form;
+                    }))
+                    continue;
+                NameReading r{name.lemma, category,
+                              std::string(kCases[c]) + " " + gender + (plural ? "pl." : "sg."), italian};
+                auto &readings = out[lowerCp1252(f.form)];
+                const bool known = std::any_of(readings.begin(), readings.end(), [&](const NameReading &o) {
+                    return o.lemma == r.lemma && o.category == r.category &&
+                           o.caseGenderNumber == r.caseGenderNumber;
+                });
+                if (!known) readings.push_back(std::move(r));
+            }
+        }
+    }
+    return out;
+}
+
 std::size_t proposeRecords(const FrequentForm &f, const std::string &report, const GlossList &glosses,
-                           const HandRecords &hand, const ProposalOptions &options, Candidate &out) {
+                           const HandRecords &hand, const ProposalOptions &options, Candidate &out,
+                           const std::vector<NameReading> *names) {
     std::vector<ProposedAnalysis> analyses = convertAnalyserOutput(f.form, report);
     keepPlausibleAnalyses(analyses);
     const bool capitalised = f.capitalised * 2 > f.count;
@@ -77,9 +118,29 @@ std::size_t proposeRecords(const FrequentForm &f, const std::string &report, con
         if (!a.pluralLemma.empty() && !glosses.find(a.pluralLemma, a.category).empty())
             a.lemma = a.pluralLemma;
     applyEconomyRules(analyses, options.rules);
+    if (names && capitalised) {
+        std::set<std::string> known;  // names the analyser knows already
+        for (const auto &a : analyses)
+            if (upperInitial(a.lemma)) known.insert(foldLemma(a.lemma));
+        for (const NameReading &n : *names) {
+            if (known.count(foldLemma(n.lemma))) continue;
+            ProposedAnalysis a;
+            a.form = f.form;
+            a.lemma = n.lemma;
+            a.category = n.category;
+            a.caseGenderNumber = n.caseGenderNumber;
+            a.translation = n.translation;
+            a.noun = true;
+            analyses.push_back(std::move(a));
+        }
+    }
     // Italian for every record: a reading the glosses do not translate is left out.
     const auto italianOf = [&](const ProposedAnalysis &a) {
-        return a.translation.empty() ? glosses.find(a.lemma, a.category, nounGender(a)) : a.translation;
+        if (!a.translation.empty()) return a.translation;
+        // A name has its Italian name, never a French rendering.
+        if (upperInitial(a.lemma) && a.category.starts_with("N"))
+            if (std::string name = glosses.findName(a.lemma, a.category); !name.empty()) return name;
+        return glosses.find(a.lemma, a.category, nounGender(a));
     };
     std::vector<ProposedAnalysis> kept;
     std::set<std::string> seen;
@@ -269,12 +330,25 @@ void buildSources(const BuildOptions &o, std::ostream &report) {
     glosses.loadOpenList(o.glosses, o.lemmas);
     if (!o.handGlosses.empty()) glosses.loadHandTable(o.handGlosses, readWholeFile(o.handGlosses));
     const HandRecords hand(parseHandThesaurus(o.handThesaurus, readWholeFile(o.handThesaurus)));
+    std::map<std::string, std::vector<NameReading>> names;
+    if (!o.models.empty()) {
+        DeclensionModels models;
+        models.load(o.models, readWholeFile(o.models));
+        std::vector<NameEntry> entries;
+        for (const auto &path : o.names) {
+            const auto more = parseNameEntries(readWholeFile(path), models);
+            entries.insert(entries.end(), more.begin(), more.end());
+        }
+        names = nameReadings(entries, models, glosses);
+    }
 
     std::vector<Candidate> candidates;
     std::size_t proposed = 0;
     for (std::size_t i = 0; i < forms.size(); ++i) {
         Candidate c;
-        proposed += proposeRecords(forms[i], reports[i], glosses, hand, o.proposal, c);
+        const auto named = names.find(forms[i].form);
+        proposed += proposeRecords(forms[i], reports[i], glosses, hand, o.proposal, c,
+                                   named == names.end() ? nullptr : &named->second);
         c.rank = i;
         if (!c.records.empty()) candidates.push_back(std::move(c));
     }

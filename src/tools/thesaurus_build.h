@@ -12,6 +12,7 @@
 
 #include "tools/data_sources.h"
 #include "tools/gloss_list.h"
+#include "tools/name_forms.h"
 
 namespace orbalis::data_build {
 
@@ -36,6 +37,17 @@ private:
     std::map<std::string, std::vector<std::size_t>> m_byForm;
 };
 
+// The forms of the proper names that have an Italian name, by lower-cased form: each a reading
+// (lemma, category, case-gender-number, Italian name) in the coding system. A vocative equal to
+// the nominative is left out; a name of one person or place has its singular only, a people or
+// a place named in the plural its plural only.
+struct NameReading {
+    std::string lemma, category, caseGenderNumber, translation;
+};
+std::map<std::string, std::vector<NameReading>> nameReadings(const std::vector<NameEntry> &names,
+                                                             const DeclensionModels &models,
+                                                             const GlossList &glosses);
+
 struct ProposalOptions {
     unsigned rules = 31;  // the converter's economy rules
     bool byFrequency = false;
@@ -44,9 +56,12 @@ struct ProposalOptions {
 // The records of form `f` from the analyser's `report` on it: the hand-checked records first,
 // then the generated readings they lack, each with its Italian translation. Readings without an
 // Italian gloss are left out. `meanings` collects the English meaning of each lemma|category
-// seen. Returns the number of analyses proposed before the hand-checked records are merged.
+// seen. The readings of a name in `names` come in for a form the list says is mostly capitalised,
+// unless the analyser knows that name already. Returns the number of analyses proposed before
+// the hand-checked records are merged.
 std::size_t proposeRecords(const FrequentForm &f, const std::string &report, const GlossList &glosses,
-                           const HandRecords &hand, const ProposalOptions &options, Candidate &out);
+                           const HandRecords &hand, const ProposalOptions &options, Candidate &out,
+                           const std::vector<NameReading> *names = nullptr);
 
 // The records of the best candidates, whole forms only, until `budget` records; sorted by
 // lower-cased form (stably).
@@ -77,9 +92,9 @@ std::string percent(std::size_t part, std::size_t whole);
 
 // The whole generation, as `orbalis-data build` runs it.
 struct BuildOptions {
-    std::string frequencies, glosses, lemmas, handGlosses, handThesaurus, handLexicon, thesaurusOut,
+    std::string frequencies, glosses, lemmas, models, handGlosses, handThesaurus, handLexicon, thesaurusOut,
         lexiconOut, sample;
-    std::vector<std::string> analyses, measure;
+    std::vector<std::string> analyses, measure, names;  // names: lemma lists read for proper names
     ProposalOptions proposal;
 };
 

@@ -25,6 +25,8 @@ constexpr std::string_view kHelp = R"(Usage: orbalis-data COMMAND ...
       --analyses FILE...   the analyser's reports on the prepared input, in order
       --glosses FILE       lemma:Italian gloss lines (lines starting with ! are comments)
       --lemmas FILE        the lemmas with their inflection models (tells homographs apart)
+      --models FILE        declension models of the lemma list (modeles.la)
+      --names FILE...      lemma lists whose proper names are declined on those models
       --hand-glosses FILE  reviewed glosses (lemma TAB category TAB gloss TAB source), preferred
       --hand-thesaurus FILE --hand-lexicon FILE   hand-checked sources, kept as they are
       --thesaurus-out FILE --lexicon-out FILE     sources to write (omit to write nothing)
@@ -75,6 +77,10 @@ int run(int argc, char **argv) {
             o.glosses = value();
         else if (a == "--lemmas")
             o.lemmas = value();
+        else if (a == "--models")
+            o.models = value();
+        else if (a == "--names")
+            list = &o.names;
         else if (a == "--hand-glosses")
             o.handGlosses = value();
         else if (a == "--hand-thesaurus")
