@@ -47,6 +47,25 @@ std::string stripMarks(std::string_view utf8) {
 
 namespace {
 
+// The hand table's key of a lemma and category: a capitalised lemma (a name) is kept apart from
+// the common word of the same spelling (Verres, verres).
+std::string handKey(std::string_view lemma, std::string_view category) {
+    const bool name = !lemma.empty() && lemma.front() >= 'A' && lemma.front() <= 'Z';
+    return (name ? "^" : "") + foldLemma(lemma) + "|" + std::string(category);
+}
+
+// French letters, or an accented e inside a word (Italian writes it at the end only).
+bool looksFrench(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == 0xEA || c == 0xEB || c == 0xEE || c == 0xEF || c == 0xE7 || c == 0xF4 || c == 0xFB)
+            return true;
+        const bool atEnd = i + 1 == text.size() || !std::isalpha(static_cast<unsigned char>(text[i + 1]));
+        if ((c == 0xE9 || c == 0xE8 || c == 0xC9) && !atEnd) return true;
+    }
+    return false;
+}
+
 // The French abbreviations of the open list, in Italian.
 std::string replaceFrench(std::string text) {
     static constexpr std::pair<std::string_view, std::string_view> kWords[] = {
@@ -173,8 +192,10 @@ std::string tidyGloss(std::string_view cp1252) {
         if (!balanced(item)) item = item.substr(0, item.find_first_of("()[]"));
         // An item the list cut short ("l'azione di fare professione di") ends on its last full word.
         item = cutAtWord(item, item.size());
-        // A stray label ("n", "pf") is no translation.
-        const bool stray = item.size() <= 2 && !items.empty();
+        // A stray label ("n", "pf"), a note on the construction ("+ Gén"), a French word or an
+        // adverb the open list put before a sense (qqf.) is no translation.
+        const bool stray = (item.size() <= 2 && !items.empty()) || item.starts_with("+") ||
+                           looksFrench(item) || item == "talvolta";
         if (!item.empty() && !stray && std::find(items.begin(), items.end(), item) == items.end())
             items.push_back(item);
     }
@@ -318,34 +339,17 @@ void GlossList::loadHandTable(const std::string &path, std::string_view utf8) {
             throw FileError(path,
                             "line " + std::to_string(i + 1) +
                                 ": lemma, category, gloss and source expected, the first three not empty");
-        m_hand[foldLemma(utf8ToCp1252(f[0], '?')) + "|" + f[1]] = utf8ToCp1252(f[2], '?');
+        m_hand[handKey(utf8ToCp1252(f[0], '?'), f[1])] = utf8ToCp1252(f[2], '?');
     }
 }
 
 bool GlossList::reviewed(std::string_view lemma, std::string_view category) const {
-    return m_hand.count(foldLemma(lemma) + "|" + std::string(category)) > 0;
+    return m_hand.count(handKey(lemma, category)) > 0;
 }
-
-namespace {
-
-// French letters, or an accented e inside a word (Italian writes it at the end only).
-bool looksFrench(std::string_view text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c == 0xEA || c == 0xEB || c == 0xEE || c == 0xEF || c == 0xE7 || c == 0xF4 || c == 0xFB)
-            return true;
-        const bool atEnd = i + 1 == text.size() || !std::isalpha(static_cast<unsigned char>(text[i + 1]));
-        if ((c == 0xE9 || c == 0xE8 || c == 0xC9) && !atEnd) return true;
-    }
-    return false;
-}
-
-}  // namespace
 
 std::string GlossList::findName(std::string_view lemma, std::string_view category) const {
     const std::string folded = foldLemma(lemma);
-    if (const auto hand = m_hand.find(folded + "|" + std::string(category)); hand != m_hand.end())
-        return hand->second;
+    if (const auto hand = m_hand.find(handKey(lemma, category)); hand != m_hand.end()) return hand->second;
     const auto it = m_open.find(folded);
     if (it == m_open.end()) return {};
     for (const auto &g : it->second) {
@@ -362,8 +366,7 @@ std::string GlossList::findName(std::string_view lemma, std::string_view categor
 
 std::string GlossList::find(std::string_view lemma, std::string_view category, char gender) const {
     const std::string folded = foldLemma(lemma);
-    if (const auto hand = m_hand.find(folded + "|" + std::string(category)); hand != m_hand.end())
-        return hand->second;
+    if (const auto hand = m_hand.find(handKey(lemma, category)); hand != m_hand.end()) return hand->second;
     const char wanted = categoryClass(category);
     const bool upper = !lemma.empty() && lemma.front() >= 'A' && lemma.front() <= 'Z';
     for (const std::string &candidate : variants(folded)) {

@@ -245,6 +245,18 @@ std::string lexiconSource(const std::string &handPath, std::string_view handLexi
         if (r.fields.lemma == "quis" || r.fields.lemma == "qui")
             gloss = r.fields.lemma == "qui" ? "che, il quale; chi?, quale?"
                                             : "chi?, che cosa?; qualcuno, qualcosa";
+        if (gloss.empty()) {
+            // The record's own translation (a Roman numeral's value), without its markers.
+            gloss = r.fields.translation;
+            for (bool again = true; again;) {
+                again = false;
+                for (std::string_view marker : {"(comp.) ", "(superl.) ", "[e] ", "[?] ", "[o] ", "(+ cum) "})
+                    if (gloss.starts_with(marker)) {
+                        gloss.erase(0, marker.size());
+                        again = true;
+                    }
+            }
+        }
         ++generated;
         italian += !gloss.empty();
         if (gloss.empty()) gloss = "_";

@@ -19,11 +19,16 @@ TEST(GlossList, TheHandTableWinsForItsLemmaAndCategoryOnly) {
     glosses.loadHandTable("glosses.tsv",
                           "lemma\tcategory\tgloss\tsource\n"
                           "lego\tV3\tleggere, raccogliere\treviewed\n"
-                          "aestas\tN3\tl'estate\treviewed\n");
+                          "aestas\tN3\tl'estate\treviewed\n"
+                          "Verres\tN3\tVerre\treviewed\n");
     EXPECT_EQ(glosses.find("lego", "V3"), "leggere, raccogliere");
     EXPECT_EQ(glosses.find("lego", "V1"), "legare, inviare");
     EXPECT_EQ(glosses.find("aestas", "N3", 'f'), "l'estate");
     EXPECT_TRUE(glosses.reviewed("lego", "V3"));
+    // A name's entry is not the common word's of the same spelling.
+    glosses.addOpenGloss("verres", "il verro", 'n');
+    EXPECT_EQ(glosses.find("verres", "N3"), "il verro");
+    EXPECT_EQ(glosses.findName("Verres", "N3"), "Verre");
     EXPECT_THROW(glosses.loadHandTable("glosses.tsv", "lemma\tcategory\tgloss\tsource\nlego\tV3\t\tx\n"),
                  FileError);
 }
@@ -45,6 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Tidied{"dotare, qqn di qqch", "dotare, qualcuno di qualcosa"},
                       Tidied{"il carico (di edile, sono", "il carico"},
                       Tidied{"coperta, [modo di addobbarla] toga", "coperta, toga"},
+                      Tidied{"gettare \xE7\xE0 e l\xE0, spargere, + G\xE9n", "spargere"},
                       Tidied{"la manifestazione, l'azione di fare professione di",
                              "la manifestazione, l'azione di fare professione"},
                       Tidied{"porta), uscita, ingresso", "porta, uscita, ingresso"},
