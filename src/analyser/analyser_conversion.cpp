@@ -285,7 +285,8 @@ std::optional<std::string> verbCategory(int conjugation, int variant, std::strin
     static constexpr std::array kIrregular = {"sum",  "possum", "fero", "fio",    "volo", "nolo",
                                               "malo", "eo",     "aio",  "inquam", "edo"};
     const bool irregular = std::find(kIrregular.begin(), kIrregular.end(), lemma) != kIrregular.end();
-    if (irregular) return "V6";
+    // volo "fly" (volare) is of the first conjugation, unlike volo "want".
+    if (irregular && conjugation != 1) return "V6";
     switch (conjugation) {
         case 1:
             return "V1";

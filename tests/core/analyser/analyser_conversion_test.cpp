@@ -242,6 +242,8 @@ TEST(AnalyserConversion, LemmasAreTheDictionaryHeadwords) {
     EXPECT_READING("coepit", "coepi", "V3", "3 sg.", "ind. parf. act.");
     EXPECT_NO_READING("coepit", "coepi", "V3", "3 sg.", "ind. prés. act.");
     EXPECT_READING("deterior", "deterior", "A1", "nom. sg.", "", "(comp.) ");
+    // volo "fly" is a verb of the first conjugation, not the irregular volo "want".
+    EXPECT_READING("volat", "volo", "V1", "3 sg.", "ind. prés. act.");
 }
 
 }  // namespace
