@@ -635,6 +635,7 @@ private:
             if ((declension < 1 || declension > 5) && declension != 9) return;
             a.category = declension == 9 ? "N6" : "N" + std::to_string(declension);
             a.noun = true;
+            a.genitive = withIForJ(headwordPart(entry.headword, 1));
             // The analyser names a name used in the plural only by its singular (Athena for
             // Athenae, "Athens (pl.)"): the lemma is the plural. (A common noun marked so, omne
             // "all things (pl.); everything", has a singular too.)

@@ -295,7 +295,11 @@ std::vector<std::string> variants(const std::string &folded) {
 }  // namespace
 
 void GlossList::loadOpenList(const std::string &glossesPath, const std::string &lemmasPath) {
-    std::map<std::string, std::pair<char, char>> classes;  // key with homograph digit -> class, gender
+    struct Kind {
+        char cls = '?', gender = ' ';
+        std::string genitive;
+    };
+    std::map<std::string, Kind> classes;  // key with homograph digit -> class, gender, genitive
     if (!lemmasPath.empty()) {
         const std::string lemmas = readWholeFile(lemmasPath);
         for (std::string_view line : splitLines(lemmas)) {
@@ -309,7 +313,13 @@ void GlossList::loadOpenList(const std::string &glossesPath, const std::string &
             if (info.find(", m.") != std::string::npos) gender = 'm';
             if (info.find(", f.") != std::string::npos) gender = 'f';
             if (info.find(", n.") != std::string::npos) gender = 'n';
-            classes[key] = {modelClass(f[1], info), gender};
+            const char cls = modelClass(f[1], info);
+            // A noun's information starts with its genitive or the genitive's ending: "ontis, f.".
+            std::string genitive;
+            if (cls == 'n')
+                genitive = lowerCp1252(utf8ToCp1252(stripMarks(f[4].substr(0, f[4].find(','))), '?'));
+            if (genitive.find_first_of(" ?.") != std::string::npos) genitive.clear();
+            classes[key] = {cls, gender, genitive};
         }
     }
     const std::string text = readWholeFile(glossesPath);
@@ -319,15 +329,18 @@ void GlossList::loadOpenList(const std::string &glossesPath, const std::string &
         if (colon == std::string_view::npos) continue;
         const std::string key = utf8ToCp1252(stripMarks(line.substr(0, colon)), '?');
         const auto cls = classes.find(lowerCp1252(key));
-        const auto kind = cls == classes.end() ? std::pair<char, char>{'?', ' '} : cls->second;
+        const Kind kind = cls == classes.end() ? Kind{} : cls->second;
         const std::string gloss = tidyGloss(utf8ToCp1252(line.substr(colon + 1), '?'));
-        if (!gloss.empty()) m_open[foldLemma(key)].push_back({key, gloss, kind.first, kind.second});
+        if (!gloss.empty())
+            m_open[foldLemma(key)].push_back({key, gloss, kind.cls, kind.gender, kind.genitive});
     }
 }
 
-void GlossList::addOpenGloss(std::string_view lemmaUtf8, std::string_view glossUtf8, char cls, char gender) {
+void GlossList::addOpenGloss(std::string_view lemmaUtf8, std::string_view glossUtf8, char cls, char gender,
+                             std::string_view genitive) {
     const std::string key = utf8ToCp1252(stripMarks(lemmaUtf8), '?');
-    m_open[foldLemma(key)].push_back({key, tidyGloss(utf8ToCp1252(glossUtf8, '?')), cls, gender});
+    m_open[foldLemma(key)].push_back(
+        {key, tidyGloss(utf8ToCp1252(glossUtf8, '?')), cls, gender, std::string(genitive)});
 }
 
 void GlossList::loadHandTable(const std::string &path, std::string_view utf8) {
@@ -364,7 +377,8 @@ std::string GlossList::findName(std::string_view lemma, std::string_view categor
     return {};
 }
 
-std::string GlossList::find(std::string_view lemma, std::string_view category, char gender) const {
+std::string GlossList::find(std::string_view lemma, std::string_view category, char gender,
+                            std::string_view genitive) const {
     const std::string folded = foldLemma(lemma);
     if (const auto hand = m_hand.find(handKey(lemma, category)); hand != m_hand.end()) return hand->second;
     const char wanted = categoryClass(category);
@@ -372,6 +386,11 @@ std::string GlossList::find(std::string_view lemma, std::string_view category, c
     for (const std::string &candidate : variants(folded)) {
         const auto it = m_open.find(candidate);
         if (it == m_open.end()) continue;
+        const std::string ofForm = foldLemma(genitive);
+        if (!ofForm.empty() && it->second.size() > 1)
+            for (const auto &g : it->second)
+                if (g.cls == wanted && !g.genitive.empty() && ofForm.ends_with(foldLemma(g.genitive)))
+                    return g.gloss;
         if (gender != ' ')
             for (const auto &g : it->second)
                 if (g.cls == wanted && g.gender == gender) return g.gloss;

@@ -37,7 +37,7 @@ public:
     // `lemmasPath`: its lemmas with their inflection models (may be empty).
     void loadOpenList(const std::string &glossesPath, const std::string &lemmasPath);
     void addOpenGloss(std::string_view lemmaUtf8, std::string_view glossUtf8, char cls = '?',
-                      char gender = ' ');
+                      char gender = ' ', std::string_view genitive = {});
     // The hand table: a header line, then lemma TAB category TAB gloss TAB source, UTF-8. A line
     // without its four fields, or an empty gloss, is a FileError naming the path and the line.
     void loadHandTable(const std::string &path, std::string_view utf8);
@@ -46,7 +46,10 @@ public:
     // empty. The hand table's entry for the lemma and category wins. In the open list, among
     // homographs the one of the same part of speech wins, then one with the same initial case
     // (a common noun does not get the gloss of a proper name).
-    std::string find(std::string_view lemma, std::string_view category = {}, char gender = ' ') const;
+    // `genitive`, a noun's genitive singular (frondis), picks among homographs of one gender the
+    // one whose genitive the list of lemmas gives (frons, frondis "fogliame" beside frons, frontis).
+    std::string find(std::string_view lemma, std::string_view category = {}, char gender = ' ',
+                     std::string_view genitive = {}) const;
     // The Italian name of the proper noun `lemma` of category `category`: the hand table's, else
     // the first item of the open list's gloss of a capitalised lemma, without a remark in
     // brackets; a French rendering there (Médée, Phrygie) gives way to the Latin name itself.
@@ -59,6 +62,7 @@ private:
     struct Gloss {
         std::string key, gloss;
         char cls, gender;
+        std::string genitive;  // a noun's genitive or its ending (ontis), plain letters; may be empty
     };
     std::map<std::string, std::vector<Gloss>> m_open;  // folded lemma -> homographs
     std::map<std::string, std::string> m_hand;         // folded lemma|category -> gloss

@@ -140,7 +140,7 @@ std::size_t proposeRecords(const FrequentForm &f, const std::string &report, con
         // A name has its Italian name, never a French rendering.
         if (upperInitial(a.lemma) && a.category.starts_with("N"))
             if (std::string name = glosses.findName(a.lemma, a.category); !name.empty()) return name;
-        return glosses.find(a.lemma, a.category, nounGender(a));
+        return glosses.find(a.lemma, a.category, nounGender(a), a.genitive);
     };
     std::vector<ProposedAnalysis> kept;
     std::set<std::string> seen;

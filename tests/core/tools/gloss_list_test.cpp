@@ -29,6 +29,11 @@ TEST(GlossList, TheHandTableWinsForItsLemmaAndCategoryOnly) {
     glosses.addOpenGloss("verres", "il verro", 'n');
     EXPECT_EQ(glosses.find("verres", "N3"), "il verro");
     EXPECT_EQ(glosses.findName("Verres", "N3"), "Verre");
+    // Homographs of one gender told apart by their genitive.
+    glosses.addOpenGloss("frons", "la fronda", 'n', 'f', "frondis");
+    glosses.addOpenGloss("frons2", "la fronte", 'n', 'f', "ontis");
+    EXPECT_EQ(glosses.find("frons", "N3", 'f', "frontis"), "la fronte");
+    EXPECT_EQ(glosses.find("frons", "N3", 'f', "frondis"), "la fronda");
     EXPECT_THROW(glosses.loadHandTable("glosses.tsv", "lemma\tcategory\tgloss\tsource\nlego\tV3\t\tx\n"),
                  FileError);
 }
