@@ -129,6 +129,24 @@ std::string cutAtWord(std::string text, std::size_t width) {
     return text;
 }
 
+// An adjective's senses in the masculine singular: the open list often gives the plural of a
+// one-word sense, after the French ("vigorosi, coraggiosi" for fortis).
+std::string singularAdjectives(const std::string &gloss) {
+    std::string out;
+    std::size_t start = 0;
+    while (start <= gloss.size()) {
+        std::size_t end = gloss.find(", ", start);
+        if (end == std::string::npos) end = gloss.size();
+        std::string item = gloss.substr(start, end - start);
+        if (item.find(' ') == std::string::npos && item.size() > 4)
+            for (std::string_view ending : {"osi", "ssi", "ivi"})
+                if (item.ends_with(ending)) item.back() = 'o';
+        out += (out.empty() ? "" : ", ") + item;
+        start = end + 2;
+    }
+    return out;
+}
+
 }  // namespace
 
 std::string tidyGloss(std::string_view cp1252) {
@@ -330,7 +348,8 @@ void GlossList::loadOpenList(const std::string &glossesPath, const std::string &
         const std::string key = utf8ToCp1252(stripMarks(line.substr(0, colon)), '?');
         const auto cls = classes.find(lowerCp1252(key));
         const Kind kind = cls == classes.end() ? Kind{} : cls->second;
-        const std::string gloss = tidyGloss(utf8ToCp1252(line.substr(colon + 1), '?'));
+        std::string gloss = tidyGloss(utf8ToCp1252(line.substr(colon + 1), '?'));
+        if (kind.cls == 'a') gloss = singularAdjectives(gloss);
         if (!gloss.empty())
             m_open[foldLemma(key)].push_back({key, gloss, kind.cls, kind.gender, kind.genitive});
     }
@@ -339,8 +358,9 @@ void GlossList::loadOpenList(const std::string &glossesPath, const std::string &
 void GlossList::addOpenGloss(std::string_view lemmaUtf8, std::string_view glossUtf8, char cls, char gender,
                              std::string_view genitive) {
     const std::string key = utf8ToCp1252(stripMarks(lemmaUtf8), '?');
-    m_open[foldLemma(key)].push_back(
-        {key, tidyGloss(utf8ToCp1252(glossUtf8, '?')), cls, gender, std::string(genitive)});
+    std::string gloss = tidyGloss(utf8ToCp1252(glossUtf8, '?'));
+    if (cls == 'a') gloss = singularAdjectives(gloss);
+    m_open[foldLemma(key)].push_back({key, gloss, cls, gender, std::string(genitive)});
 }
 
 void GlossList::loadHandTable(const std::string &path, std::string_view utf8) {
@@ -400,6 +420,8 @@ std::string GlossList::find(std::string_view lemma, std::string_view category, c
             const bool keyUpper = !g.key.empty() && g.key.front() >= 'A' && g.key.front() <= 'Z';
             if (keyUpper == upper) return g.gloss;
         }
+        // Only names are left: a common word does not take a name's gloss (paulus is not Paulus).
+        if (!upper) return {};
         return it->second.front().gloss;
     }
     return {};

@@ -34,6 +34,11 @@ TEST(GlossList, TheHandTableWinsForItsLemmaAndCategoryOnly) {
     glosses.addOpenGloss("frons2", "la fronte", 'n', 'f', "ontis");
     EXPECT_EQ(glosses.find("frons", "N3", 'f', "frontis"), "la fronte");
     EXPECT_EQ(glosses.find("frons", "N3", 'f', "frondis"), "la fronda");
+    // An adjective's one-word senses in the singular; a common word never takes a name's gloss.
+    glosses.addOpenGloss("fortis", "forte, vigorosi, coraggiosi, pieno di coraggio", 'a');
+    EXPECT_EQ(glosses.find("fortis", "A2"), "forte, vigoroso, coraggioso, pieno di coraggio");
+    glosses.addOpenGloss("Paulus", "Paolo", 'n');
+    EXPECT_EQ(glosses.find("paulus", "A1"), "");
     EXPECT_THROW(glosses.loadHandTable("glosses.tsv", "lemma\tcategory\tgloss\tsource\nlego\tV3\t\tx\n"),
                  FileError);
 }
