@@ -121,10 +121,59 @@ struct Group {
     std::vector<Entry> entries;
 };
 
-// The headword's first word: "duo" of "duo -ae o, secundus -a -um, ...".
+// The first word of the headword's part `index`: "duo" of "duo -ae o, secundus -a -um, ...".
+// A part the word lacks ("-" of "-, -, deterior -or -us") gives way to the next one.
+std::string headwordPart(std::string_view headword, std::size_t index = 0) {
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < index && start != std::string_view::npos; ++i) {
+        start = headword.find(',', start);
+        if (start != std::string_view::npos) ++start;
+    }
+    while (start != std::string_view::npos && start <= headword.size()) {
+        const std::size_t comma = headword.find(',', start);
+        const std::string_view part =
+            trim(headword.substr(start, comma == std::string_view::npos ? comma : comma - start));
+        const std::string_view word = part.substr(0, part.find(' '));
+        if (!word.empty() && word != "-") return std::string(word);
+        start = comma == std::string_view::npos ? comma : comma + 1;
+    }
+    return {};
+}
+
 std::string firstHeadwordPart(std::string_view headword) {
-    const std::string_view first = trim(headword.substr(0, headword.find(',')));
-    return std::string(first.substr(0, first.find(' ')));
+    return headwordPart(headword, 0);
+}
+
+// The nominative plural of a noun entry of declension `declension` and gender `gender` (M, F,
+// N), from its nominative and genitive singular: castrum, castri -> castra; liber, liberi ->
+// liberi; moene, moenis -> moenia. Empty when the parts do not say.
+std::string nominativePlural(const std::vector<std::string> &parts, int declension, std::string_view gender) {
+    if (parts.size() < 2) return {};
+    const std::string nominative(parts[0].substr(0, parts[0].find(' ')));
+    const std::string genitive(parts[1].substr(0, parts[1].find(' ')));
+    const auto stem = [&](std::size_t ending) {
+        return genitive.size() > ending ? genitive.substr(0, genitive.size() - ending) : std::string();
+    };
+    const bool neuter = gender == "N";
+    switch (declension) {
+        case 1:
+            return genitive.ends_with("ae") ? genitive : std::string();
+        case 2:
+            return !genitive.ends_with("i") ? std::string() : neuter ? stem(1) + "a" : genitive;
+        case 3:
+            if (!genitive.ends_with("is")) return {};
+            if (!neuter) return stem(2) + "es";
+            return stem(2) +
+                   (nominative.ends_with("e") || nominative.ends_with("al") || nominative.ends_with("ar")
+                        ? "ia"
+                        : "a");
+        case 4:
+            return !genitive.ends_with("us") ? std::string() : stem(2) + (neuter ? "ua" : "us");
+        case 5:
+            return genitive.ends_with("ei") ? stem(2) + "es" : std::string();
+        default:
+            return {};
+    }
 }
 
 // The principal parts of an entry, by commas.
@@ -236,7 +285,8 @@ std::optional<std::string> verbCategory(int conjugation, int variant, std::strin
     static constexpr std::array kIrregular = {"sum",  "possum", "fero", "fio",    "volo", "nolo",
                                               "malo", "eo",     "aio",  "inquam", "edo"};
     const bool irregular = std::find(kIrregular.begin(), kIrregular.end(), lemma) != kIrregular.end();
-    if (irregular) return "V6";
+    // volo "fly" (volare) is of the first conjugation, unlike volo "want".
+    if (irregular && conjugation != 1) return "V6";
     switch (conjugation) {
         case 1:
             return "V1";
@@ -486,13 +536,34 @@ public:
             for (const Entry &entry : group.entries)
                 for (const Inflection &inflection : group.inflections) convertOne(inflection, entry);
         // No split of an enclitic when the whole form is a word of its own (itaque, neque).
-        if (std::find(m_whole.begin(), m_whole.end(), true) != m_whole.end()) {
-            std::vector<ProposedAnalysis> kept;
-            for (std::size_t i = 0; i < m_out.size(); ++i)
-                if (!m_split[i]) kept.push_back(std::move(m_out[i]));
-            return kept;
+        const bool whole = std::find(m_whole.begin(), m_whole.end(), true) != m_whole.end();
+        // quisque is not quis with -que.
+        const bool quisque =
+            std::any_of(m_out.begin(), m_out.end(), [](const auto &a) { return a.lemma == "quisque"; });
+        std::vector<ProposedAnalysis> kept;
+        for (std::size_t i = 0; i < m_out.size(); ++i)
+            if (!(whole && m_split[i]) && !(quisque && m_split[i] && m_out[i].lemma == "quis"))
+                kept.push_back(std::move(m_out[i]));
+        // A reading of one gender beside the same reading for every gender (an ordinal's
+        // "dat. m. pl." beside the adjective's "dat. pl.") adds nothing.
+        const auto withoutGender = [](const std::string &cgn) {
+            for (std::string_view g : {" m.", " f.", " nt."})
+                if (const std::size_t at = cgn.find(g); at != std::string::npos)
+                    return cgn.substr(0, at) + cgn.substr(at + g.size());
+            return cgn;
+        };
+        std::vector<ProposedAnalysis> out;
+        for (const auto &a : kept) {
+            const std::string general = withoutGender(a.caseGenderNumber);
+            const bool covered = general != a.caseGenderNumber &&
+                                 std::any_of(kept.begin(), kept.end(), [&](const ProposedAnalysis &b) {
+                                     return b.lemma == a.lemma && b.category == a.category &&
+                                            b.marker == a.marker && b.caseGenderNumber == general &&
+                                            b.moodTenseVoice == a.moodTenseVoice;
+                                 });
+            if (!covered) out.push_back(a);
         }
-        return std::move(m_out);
+        return out;
     }
 
 private:
@@ -546,6 +617,15 @@ private:
             headLemma = *lemma;
         }
         if (a.lemma.empty()) a.lemma = headLemma;
+        // coepi has only the perfect system: the dictionary gives it under its perfect.
+        if (a.lemma == "coepio") a.lemma = "coepi";
+        // uterque and plerique are words of their own, not uter or plerus with -que.
+        if (particle == "que" && (a.lemma == "uter" || a.lemma == "plerus")) {
+            a.lemma = a.lemma == "uter" ? "uterque" : "plerique";
+            a.marker.clear();
+            m_enclitic = false;
+            m_wholeWord = true;
+        }
 
         if (pos == "N") {
             const int declension = number(0);
@@ -555,11 +635,20 @@ private:
             if ((declension < 1 || declension > 5) && declension != 9) return;
             a.category = declension == 9 ? "N6" : "N" + std::to_string(declension);
             a.noun = true;
+            a.genitive = withIForJ(headwordPart(entry.headword, 1));
             // The analyser names a name used in the plural only by its singular (Athena for
             // Athenae, "Athens (pl.)"): the lemma is the plural. (A common noun marked so, omne
             // "all things (pl.); everything", has a singular too.)
             const std::string firstSense = a.meaning.substr(0, a.meaning.find_first_of(";,"));
-            if (endsWith(firstSense, "(pl.)") && std::isupper(static_cast<unsigned char>(a.lemma.front()))) {
+            const bool name = std::isupper(static_cast<unsigned char>(a.lemma.front()));
+            // A common noun with a sense of its own in the plural (castra "camp", arma, liberi,
+            // moenia, insidiae): its plural forms may go under the plural.
+            if (!name && d->number == "P" && a.meaning.find("(pl.)") != std::string::npos) {
+                const std::string plural =
+                    withIForJ(nominativePlural(headwordParts(entry.headword), declension, d->gender));
+                if (!plural.empty() && plural != a.lemma) a.pluralLemma = plural;
+            }
+            if (endsWith(firstSense, "(pl.)") && name) {
                 if (d->number == "S") return;  // Nonae has no singular: nonam is nonus
                 if (declension == 1 && endsWith(a.lemma, "a")) a.lemma += "e";
                 if (declension == 2 && endsWith(a.lemma, "us"))
@@ -589,6 +678,14 @@ private:
                 a.category = "A1";
             a.caseGenderNumber = caseGenderNumber(*d);
             a.adjective = true;
+            // An adjective with a sense of its own in the plural (singuli "one each", ceteri).
+            if (a.meaning.find("(pl.)") != std::string::npos && d->number == "P" && number(0) == 1) {
+                const auto parts = headwordParts(entry.headword);
+                if (endsWith(a.lemma, "us"))
+                    a.pluralLemma = a.lemma.substr(0, a.lemma.size() - 2) + "i";
+                else if (parts.size() > 1 && endsWith(parts[1], "a"))
+                    a.pluralLemma = withIForJ(parts[1].substr(0, parts[1].size() - 1)) + "i";
+            }
             if (c.size() > 5 && c[5] == "COMP") a.marker = "(comp.) " + a.marker;
             if (c.size() > 5 && c[5] == "SUPER") a.marker = "(superl.) " + a.marker;
         } else if (pos == "NUM" && a.meaning.find("as a ROMAN NUMERAL") != std::string::npos) {
@@ -599,15 +696,34 @@ private:
             a.translation = std::string(trim(a.meaning.substr(0, a.meaning.find(' '))));
             a.unusualAge = true;
         } else if (pos == "NUM") {
-            const auto d = declinedAt(c, 2);
-            if (!d || d->caseName == "LOC" || a.lemma.empty()) return;
-            a.category = "num";
-            a.caseGenderNumber = caseGenderNumber(*d);
+            // Ordinals, distributives and numeral adverbs are words of their own: primus,
+            // singuli, semel under "unus -a -um, primus -a -um, singuli -ae -a, semel".
+            const std::string_view kind = c.empty() ? std::string_view() : std::string_view(c.back());
+            const std::size_t part = kind == "ORD" ? 1 : kind == "DIST" ? 2 : kind == "ADVERB" ? 3 : 0;
+            if (part != 0) {
+                const std::string own = withIForJ(headwordPart(entry.headword, part));
+                if (own.empty()) return;
+                a.lemma = own;
+            }
+            if (kind == "ADVERB") {
+                a.category = "ADV";
+            } else {
+                const auto d = declinedAt(c, 2);
+                if (!d || d->caseName == "LOC" || a.lemma.empty()) return;
+                a.category = part == 0 ? "num" : "A1";
+                a.adjective = part != 0;
+                a.caseGenderNumber = caseGenderNumber(*d);
+            }
         } else if (pos == "PRON") {
             convertPronoun(a, inflection, entry, pack);
             return;
         } else if (pos == "V" || pos == "VPAR" || pos == "SUPINE") {
             if (!convertVerb(a, inflection, entry)) return;
+            const auto perfectSystem = [](const std::string &mtv) {
+                return mtv.find("parf.") != std::string::npos || mtv.find("pqp.") != std::string::npos ||
+                       mtv.find("ant.") != std::string::npos;
+            };
+            if (a.lemma == "coepi" && !perfectSystem(a.moodTenseVoice)) return;
             if (a.participle && a.moodTenseVoice == "adj. verb.") addGerund(a);
         } else if (pos == "ADV") {
             if (a.lemma.empty()) a.lemma = std::string(inflection.word);

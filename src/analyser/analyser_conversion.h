@@ -24,6 +24,12 @@ struct ProposedAnalysis {
     // meaning is meant (relative, interrogative and indefinite qui/quis); empty otherwise.
     std::string translation;
     std::string meaning;  // the entry's first English meaning line
+    // A noun's genitive singular from its dictionary line (frondis of "frons, frondis"), which
+    // tells homographs of one gender apart; empty for other words.
+    std::string genitive;
+    // For a plural form of a word with a sense of its own in the plural (castra "camp" of
+    // castrum, arma, liberi): that plural, the lemma a dictionary may give instead; else empty.
+    std::string pluralLemma;
     // The entry's frequency letter: A (very frequent) … F (very rare), I, M, N (single sources);
     // X when the analyser gives none.
     char frequency = 'X';

@@ -1,6 +1,7 @@
 // orbalis-data run as scripts/build-data runs it, on a small frequency list whose analyser
 // reports are the real ones of tests/data/analyser: the hand-checked records win, glosses are
-// chosen and shortened soundly, the output does not change from run to run.
+// chosen and shortened soundly, the output does not change from run to run, and a fault of an
+// input or an output stops it with a message naming the file.
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -129,11 +131,8 @@ TEST_F(DataTool, HandCheckedRecordsWinAndGeneratedOnesAddWhatTheyLack) {
 TEST_F(DataTool, TranslationsComeFromTheRightHomographAndFitTheirField) {
     ASSERT_EQ(build("1"), 0) << readBytes(dir.path("err"));
     EXPECT_TRUE(hasRow(recordsOf("it"), {"it", "eo", "andare", "V6", "3 sg.", "ind. pr\xc3\xa9s. act."}));
-    // No Italian gloss: the English meaning, marked.
-    for (const auto &r : recordsOf("arbitrabantur")) {
-        EXPECT_EQ(r[2].front(), '[') << r[2];
-        EXPECT_EQ(r[2].back(), ']') << r[2];
-    }
+    // No Italian gloss: no record, rather than one in English.
+    EXPECT_TRUE(recordsOf("arbitrabantur").empty());
     const std::string full =
         "prendere, afferrare, catturare, occupare, conquistare, sedurre, ricevere, contenere, comprendere";
     const auto capit = recordsOf("capit");
@@ -175,6 +174,46 @@ TEST_F(DataTool, ReportsThatDoNotMatchTheListAreRefused) {
     EXPECT_NE(readBytes(dir.path("err")).find("reports hold 0 of 6 forms"), std::string::npos)
         << readBytes(dir.path("err"));
 }
+
+TEST_F(DataTool, AFormListedTwiceIsCountedOnce) {
+    ASSERT_EQ(build("1"), 0) << readBytes(dir.path("err"));
+    const auto once = recordsOf("casus");
+    writeBytes(dir.path("freq.tsv"), readBytes(dir.path("freq.tsv")) + "casus\t50\t0\n");
+    ASSERT_EQ(build("1"), 0) << readBytes(dir.path("err"));
+    EXPECT_EQ(recordsOf("casus"), once);
+}
+
+TEST_F(DataTool, AnOutputThatCannotBeWrittenIsAnError) {
+    const std::string missing = dir.path("no-such-folder/t");
+    EXPECT_EQ(run(std::string(ORBALIS_DATA) + " prepare " + dir.path("freq.tsv") + " " + missing), 1);
+    EXPECT_NE(readBytes(dir.path("err")).find(missing), std::string::npos) << readBytes(dir.path("err"));
+}
+
+struct BadList {
+    const char *list;
+    const char *message;  // expected in the error, after the file's name
+};
+
+class DataToolBadList : public DataTool, public ::testing::WithParamInterface<BadList> {};
+
+TEST_P(DataToolBadList, IsRefusedNamingFileAndLine) {
+    writeBytes(dir.path("freq.tsv"), GetParam().list);
+    EXPECT_EQ(run(std::string(ORBALIS_DATA) + " prepare " + dir.path("freq.tsv") + " " + dir.path("in2.txt")),
+              1);
+    EXPECT_NE(readBytes(dir.path("err")).find(dir.path("freq.tsv") + ": " + GetParam().message),
+              std::string::npos)
+        << readBytes(dir.path("err"));
+    EXPECT_FALSE(std::ifstream(dir.path("in2.txt")).good()) << "nothing is written";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, DataToolBadList,
+    ::testing::Values(BadList{"form\tcount\tcapitalised\nqui\t12abc\t0\n", "line 2: the count \"12abc\""},
+                      BadList{"form\tcount\tcapitalised\nqui\t6\t0\ncasus\t-5\t0\n",
+                              "line 3: the count \"-5\""},
+                      BadList{"form\tcount\tcapitalised\nqui\tmany\t0\n", "line 2: the count \"many\""},
+                      BadList{"form\tcount\tcapitalised\nqui\n", "line 2: form, count"},
+                      BadList{"qui\t60\t0\ncasus\t50\t0\n", "line 1: the header line"}));
 
 }  // namespace
 }  // namespace orbalis

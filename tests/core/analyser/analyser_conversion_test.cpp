@@ -222,5 +222,29 @@ TEST(AnalyserConversion, UnknownOrMalformedReportsGiveNothingAndNeverThrow) {
         EXPECT_FALSE(a.lemma.empty());
 }
 
+// Lemmas as an Italian school dictionary gives them: ordinals, distributives and numeral adverbs
+// under their own lemma, plural senses offered under the plural, uterque and quisque as words of
+// their own, coepi under its perfect, never the analyser's "-" for a missing principal part.
+TEST(AnalyserConversion, LemmasAreTheDictionaryHeadwords) {
+    EXPECT_READING("primis", "primus", "A1", "dat. pl.", "");
+    EXPECT_NO_LEMMA("primis", "unus");
+    EXPECT_READING("singulis", "singuli", "A1", "abl. pl.", "");
+    EXPECT_READING("semel", "semel", "ADV", "", "");
+    for (const auto &[form, plural] :
+         {std::pair{"castra", "castra"}, {"liberi", "liberi"}, {"singulis", "singuli"}})
+        for (const auto &a : analyse(form))
+            if (a.category[0] == 'N' || a.lemma == "singulus") {
+                EXPECT_EQ(a.pluralLemma, plural) << form;
+            }
+    EXPECT_READING("uterque", "uterque", "DP", "nom. m. sg.", "");
+    EXPECT_NO_LEMMA("uterque", "uter");
+    EXPECT_NO_LEMMA("quisque", "quis");
+    EXPECT_READING("coepit", "coepi", "V3", "3 sg.", "ind. parf. act.");
+    EXPECT_NO_READING("coepit", "coepi", "V3", "3 sg.", "ind. prés. act.");
+    EXPECT_READING("deterior", "deterior", "A1", "nom. sg.", "", "(comp.) ");
+    // volo "fly" is a verb of the first conjugation, not the irregular volo "want".
+    EXPECT_READING("volat", "volo", "V1", "3 sg.", "ind. prés. act.");
+}
+
 }  // namespace
 }  // namespace orbalis

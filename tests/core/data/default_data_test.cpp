@@ -68,6 +68,34 @@ TEST(DefaultData, HandCheckedRecordsAreKept) {
     EXPECT_LE(table.size(), 32767u);
 }
 
+// Every record reads in Italian and under a lemma: no English meaning in square brackets (only
+// the markers [e], [?], [o] of an enclitic), no French abbreviation, no bracket left open or
+// closed alone, no lemma "-".
+TEST(DefaultData, EveryRecordIsItalianWithALemma) {
+    const ThesaurusTable table = loadThesaurusTable(kBuiltIn, EntryTrim::AllColumns);
+    for (const auto &e : table) {
+        std::string text(e.translation());
+        for (std::string_view marker : {"[e]", "[?]", "[o]"})
+            for (std::size_t at = text.find(marker); at != std::string::npos; at = text.find(marker))
+                text.erase(at, 3);
+        int round = 0, square = 0;
+        bool balanced = true;
+        for (char c : text) {
+            round += c == '(' ? 1 : c == ')' ? -1 : 0;
+            square += c == '[' ? 1 : c == ']' ? -1 : 0;
+            balanced = balanced && round >= 0 && square >= 0;
+        }
+        const std::string record =
+            std::string(e.form()) + " " + std::string(e.lemma()) + ": " + std::string(e.translation());
+        EXPECT_EQ(text.find('['), std::string::npos) << record;
+        EXPECT_TRUE(balanced && round == 0 && square == 0) << record;
+        for (std::string_view french : {"qqch", "qqn", "qqf"})
+            EXPECT_EQ(text.find(french), std::string::npos) << record;
+        EXPECT_NE(e.lemma(), "-") << record;
+        EXPECT_FALSE(text.empty()) << record;
+    }
+}
+
 TEST(DefaultData, EverySampleFormIsFoundInTheBuiltInThesaurus) {
     std::size_t samples = 0;
     for (const auto &file : std::filesystem::directory_iterator(kSource + "/samples")) {
