@@ -107,6 +107,7 @@ Thesaurusmodification::Thesaurusmodification(Desktop &desktop)
     Text7->setObjectName(QStringLiteral("Text7"));
     Text7->hide();
 
+    layout->addStretch(1);
     auto *buttons = new QHBoxLayout;
     Command5 = makeButton(central, "Command5", QStringLiteral("P2"), {});
     Command6 = makeButton(central, "Command6", QStringLiteral("P3"), {});
@@ -129,7 +130,7 @@ Thesaurusmodification::Thesaurusmodification(Desktop &desktop)
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
     connect(quitter, &QAction::triggered, this, &QWidget::close);
     connect(about, &QAction::triggered, this, [this] { m_desktop.showAbout(); });
-    resize(560, 520);
+    resize(560, 470);
 }
 
 Thesaurusmodification::~Thesaurusmodification() = default;
