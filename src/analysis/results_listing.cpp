@@ -34,6 +34,19 @@ void ResultsListing::addHit(std::initializer_list<std::string_view> texts) {
     ++m_nextRow;
 }
 
+void ResultsListing::setHitTexts(std::size_t row, std::initializer_list<std::string_view> texts) {
+    std::size_t column = 0;
+    for (const std::string_view text : texts) m_grid.setText(row, column++, text);
+}
+
+void ResultsListing::removeHit(std::size_t row) {
+    for (std::size_t below = row + 1; below < m_grid.rowCount(); ++below)
+        for (std::size_t column = 0; column < m_grid.columnCount(); ++column)
+            m_grid.copyCell(below, column, below - 1, column);
+    m_grid.setRowCount(m_grid.rowCount() - 1);
+    --m_nextRow;
+}
+
 void ResultsListing::end() {
     if (m_nextRow == 1) {
         m_grid.setVisible(false);

@@ -37,6 +37,11 @@ public:
     void addHit(std::initializer_list<std::string_view> texts);
     void end();
 
+    // Replaces the texts of hit row `row`; the cells keep their style.
+    void setHitTexts(std::size_t row, std::initializer_list<std::string_view> texts);
+    // Removes hit row `row`: the rows below move up, and the grid still ends with one empty row.
+    void removeHit(std::size_t row);
+
 private:
     std::vector<ResultsColumn> m_columns;
     Grid m_grid;

@@ -33,7 +33,8 @@ LexiconBrowser::LexiconBrowser()
 
 void LexiconBrowser::open(const std::string &path, Prompter &prompter) {
     m_listing.setUpResultsGrid();
-    auto table = loadLexicon(path);
+    // The lexicon is only ever read: a missing one is not created.
+    auto table = loadLexicon(path, WhenMissing::ReadEmpty);
     if (!table) {
         m_table.clear();
         prompter.inform("", "Il file 'lexique.dat' non esiste!", Icon::None);

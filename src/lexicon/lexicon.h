@@ -26,10 +26,11 @@ struct LexiconEntry {
 using LexiconTable = std::vector<LexiconEntry>;
 
 // Every whole record of the lexicon at `path`, in file order; nullopt (the lexicon is missing)
-// when the file is absent or empty. An absent file is created empty where possible, unless
-// `whenMissing` says otherwise. A file shorter than one record gives an empty table.
+// when the file is absent or empty. An absent file is not created, unless `whenMissing` says
+// otherwise. A file shorter than one record gives an empty table. Every whole record is read,
+// however many there are.
 std::optional<LexiconTable> loadLexicon(const std::string &path,
-                                        WhenMissing whenMissing = WhenMissing::CreateOrReadEmpty);
+                                        WhenMissing whenMissing = WhenMissing::ReadEmpty);
 
 inline constexpr std::string_view kNoLemmaMessage =
     "Non e' disponibile alcuna informazione per il lemma richiesto";
@@ -39,7 +40,7 @@ public:
     LexiconBrowser();
 
     // The browser's opening: reads the lexicon and reports "Il file 'lexique.dat' non esiste!"
-    // when it is missing; the browser then stays open with an empty table.
+    // when it is missing (nothing is created); the browser then stays open with an empty table.
     void open(const std::string &path, Prompter &prompter);
 
     // Lists the entries whose lemma begins with `query` (lower-cased both, not trimmed); an

@@ -29,6 +29,11 @@ public:
     // A file dialog with one filter entry (kDatFilter or kTextFilter): the chosen full path
     // (as the file system spells it), or nullopt when the user cancelled.
     virtual std::optional<std::string> chooseFile(FileRole role, const std::string &filter) = 0;
+    // One line of text typed in answer to `label` (title as for askYesNo), as Windows-1252; nullopt
+    // when the user cancelled. A front end that cannot ask answers as if cancelled.
+    virtual std::optional<std::string> askText(const std::string & /*title*/, const std::string & /*label*/) {
+        return std::nullopt;
+    }
 };
 
 }  // namespace orbalis

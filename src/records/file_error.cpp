@@ -35,6 +35,7 @@ FileProblem FileError::problem() const {
         case AnalysisSize:
         case AnalysisBytes:
         case SourceData:
+        case ChangedSinceRead:
             return FileProblem::Damaged;
         case OpenForReadingOnly:
         case WriteReadOnlyFile:
@@ -42,6 +43,7 @@ FileProblem FileError::problem() const {
         case NameTaken:
             return FileProblem::Exists;
         case ThesaurusFull:
+        case RecordBeyondLimit:
             return FileProblem::ThesaurusFull;
         default:
             break;

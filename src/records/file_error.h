@@ -55,6 +55,8 @@ enum class FileFailure {
     AnalysisSize,           // an analysis file of number() bytes: not a whole number of records
     AnalysisBytes,          // an analysis file whose record number() holds bytes no text holds
     SourceData,             // a data source that does not parse; detail() says where and why
+    ChangedSinceRead,       // the file's size is not what it was when read: it was not written
+    RecordBeyondLimit,      // record number() is past limit(), the most a record number can count
 };
 
 class FileError : public std::exception {

@@ -12,6 +12,7 @@
 #include "prompts/prompter.h"
 #include "text/text_intake.h"
 #include "ui/ThesaurusChoix.h"
+#include "ui/browsers.h"
 #include "ui/busy_cursor.h"
 #include "ui/command_guard.h"
 #include "ui/desktop.h"
@@ -96,7 +97,9 @@ void Morphologique::buildMenus() {
     connect(analyse, &QAction::triggered, this, &Morphologique::openAnalysis);
     connect(ouvriranalyse, &QAction::triggered, this, &Morphologique::reopenAnalysis);
     connect(about, &QAction::triggered, this, [this] { m_desktop.showAbout(); });
-    // The lexicon and the two thesaurus browsers open their windows once those exist.
+    connect(lexique, &QAction::triggered, this, [this] { openLexiconBrowser(m_desktop); });
+    connect(thesaurusorbalis, &QAction::triggered, this, [this] { openBuiltInThesaurusBrowser(m_desktop); });
+    connect(thesaurusautre, &QAction::triggered, this, [this] { openOtherThesaurusBrowser(m_desktop); });
 }
 
 Morphologique::~Morphologique() = default;

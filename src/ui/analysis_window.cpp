@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/analysis_file.h"
+#include "ui/browsers.h"
 #include "ui/busy_cursor.h"
 #include "ui/command_guard.h"
 #include "ui/desktop.h"
@@ -215,7 +216,10 @@ void AnalysisWindow::buildMenus() {
     connect(dupliquer, &QAction::triggered, this, &AnalysisWindow::duplicateSelectedRow);
     connect(supprimer, &QAction::triggered, this, &AnalysisWindow::deleteSelectedRow);
     connect(about, &QAction::triggered, this, [this] { m_desktop.showAbout(); });
-    // Printing and the browsers open their windows once those exist.
+    connect(thesaurusorbalis, &QAction::triggered, this, [this] { openBuiltInThesaurusBrowser(m_desktop); });
+    connect(thesaurusautre, &QAction::triggered, this, [this] { openOtherThesaurusBrowser(m_desktop); });
+    connect(lexique, &QAction::triggered, this, [this] { openLexiconBrowser(m_desktop); });
+    // Printing opens its window once that exists.
 }
 
 AnalysisFields AnalysisWindow::fields() const {

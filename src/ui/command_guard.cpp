@@ -46,11 +46,18 @@ std::string fileErrorReason(const FileError &error) {
         case FileProblem::DiskFull:
             return "il disco e' pieno.";
         case FileProblem::ThesaurusFull:
+            if (error.failure() == FileFailure::RecordBeyondLimit)
+                return "la voce e' la numero " + std::to_string(error.number()) + ", oltre la " +
+                       std::to_string(error.limit()) +
+                       ", l'ultima che il numero di una voce possa contare: non e' stata scritta.";
             return "il Thesaurus e' pieno: contiene gia' " + std::to_string(error.limit()) +
                    " analisi, il massimo che un Thesaurus possa contenere.";
         case FileProblem::Damaged:
             if (error.failure() == FileFailure::AnalysisSize || error.failure() == FileFailure::AnalysisBytes)
                 return "il file non e' un'analisi salvata, oppure e' danneggiato: non e' stato aperto.";
+            if (error.failure() == FileFailure::ChangedSinceRead)
+                return "il file e' cambiato dopo che la finestra l'ha letto: non e' stato scritto. "
+                       "Chiudere la finestra e aprirla di nuovo.";
             return "il file e' danneggiato, o e' cambiato durante la lettura.";
         case FileProblem::Exists:
             return "il file esiste gia': non e' stato sostituito.";

@@ -1,6 +1,7 @@
 #include "ui/qt_prompter.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 #include "ui/busy_cursor.h"
@@ -61,6 +62,16 @@ std::optional<std::string> QtPrompter::chooseFile(FileRole role, const std::stri
     if (role == FileRole::Save) dialog.setDefaultSuffix(filterExtension(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return toLocalPath(dialog.selectedFiles().constFirst());
+}
+
+std::optional<std::string> QtPrompter::askText(const std::string &title, const std::string &label) {
+    WaitingForUser waiting;
+    QInputDialog dialog(m_owner);
+    dialog.setWindowTitle(titleOf(title));
+    dialog.setLabelText(fromCp1252(label));
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return toCp1252(dialog.textValue());
 }
 
 }  // namespace orbalis::ui

@@ -23,6 +23,7 @@ public:
     void inform(const std::string &title, const std::string &text, Icon icon) override;
     // A save dialog adds the filter's extension to a name typed without one.
     std::optional<std::string> chooseFile(FileRole role, const std::string &filter) override;
+    std::optional<std::string> askText(const std::string &title, const std::string &label) override;
 
 private:
     QPointer<QWidget> m_owner;

@@ -135,6 +135,15 @@ TEST_F(Cli, ThesaurusListingsPrintRecordNumbers) {
               "-1\tarma\tarma\tle armi\tN2\tacc. nt. pl.\t_");
 }
 
+TEST_F(Cli, LemmaListingPrintsTheParadigmInOrder) {
+    const CliRun run = cli({"lemma", dir.path("donnees.dat"), "SUM"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(lines(run.out),
+              (std::vector<std::string>{"5\tsum\tsum\tsono\tV6\t1 sg.\tind. pr\xc3\xa9s. act.",
+                                        "2\test\tsum\t\xc3\xa8\tV6\t3 sg.\tind. pr\xc3\xa9s. act."}));
+    EXPECT_EQ(cli({"lemma", dir.path("donnees.dat"), "su"}).out, "");
+}
+
 TEST_F(Cli, LexiconListings) {
     const CliRun search = cli({"lexicon-search", "AR"});
     ASSERT_EQ(search.status, 0) << search.err;
@@ -194,7 +203,7 @@ TEST_F(Cli, ErrorsAreOneLineWithTheirExitCode) {
     const CliRun help = cli({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char *command :
-         {"analyse", "search", "letter", "lexicon-search", "lexicon-letter", "report", "create"})
+         {"analyse", "search", "letter", "lemma", "lexicon-search", "lexicon-letter", "report", "create"})
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
 }
 

@@ -45,6 +45,12 @@ public:
         return *this;
     }
 
+    ScriptedPrompter &expectText(std::string title, std::string label, std::optional<std::string> answer) {
+        m_script.push_back(
+            {Kind::Text, std::move(title), std::move(label), Icon::None, false, std::move(answer), false});
+        return *this;
+    }
+
     bool askYesNo(const std::string &title, const std::string &text) override {
         const auto step = next(Kind::YesNo, title, text);
         return step && step->yes;
@@ -60,19 +66,24 @@ public:
         return step ? step->file : std::nullopt;
     }
 
+    std::optional<std::string> askText(const std::string &title, const std::string &label) override {
+        const auto step = next(Kind::Text, title, label);
+        return step ? step->file : std::nullopt;
+    }
+
 private:
-    enum class Kind { YesNo, Inform, OpenFile, SaveFile };
+    enum class Kind { YesNo, Inform, OpenFile, SaveFile, Text };
     struct Step {
         Kind kind;
         std::string title;
         std::string text;  // the filter, for a file dialog
         Icon icon;
         bool yes;
-        std::optional<std::string> file;
+        std::optional<std::string> file;  // or the text typed
         bool prefixOnly = false;
 
         std::string describe() const {
-            static const char *const kNames[] = {"yes/no", "message", "open dialog", "save dialog"};
+            static const char *const kNames[] = {"yes/no", "message", "open dialog", "save dialog", "text"};
             return std::string(kNames[static_cast<int>(kind)]) + " [" + title + "] " + text;
         }
     };

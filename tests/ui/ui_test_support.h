@@ -81,6 +81,9 @@ protected:
         std::optional<std::string> chooseFile(FileRole role, const std::string &filter) override {
             return m_script.chooseFile(role, filter);
         }
+        std::optional<std::string> askText(const std::string &title, const std::string &label) override {
+            return m_script.askText(title, label);
+        }
 
     private:
         Prompter &m_script;

@@ -86,6 +86,11 @@ std::string describeReason(const FileError &error) {
                    " holds control characters";
         case SourceData:
             return error.detail();
+        case ChangedSinceRead:
+            return "the file changed since it was read; it was not written";
+        case RecordBeyondLimit:
+            return "record " + std::to_string(error.number()) + " lies past record " +
+                   std::to_string(error.limit()) + ", the last a record number can count; it was not written";
     }
     return withSystem(error, "failed");
 }

@@ -57,7 +57,12 @@ Commands:
       List the records of the thesaurus FILE whose form begins with LETTER. With --sorted the
       listing stops at the first form with a later initial, as the built-in thesaurus's
       browser does.
-      Both listings print: record number, form, lemma, translation, category,
+  lemma FILE LEMMA
+      List the records of the thesaurus FILE whose lemma equals LEMMA, ignoring case and
+      surrounding spaces, ordered by category, then case-gender-number, then
+      mood-tense-voice, as a paradigm is read (singular before plural, the cases, persons,
+      moods, tenses and voices in the order of the coding system).
+      The three listings print: record number, form, lemma, translation, category,
       case-gender-number, mood-tense-voice.
   lexicon-search TEXT [--lexicon FILE]
       List the lemmas of the lexicon that begin with TEXT, ignoring case (an empty TEXT lists
@@ -274,16 +279,28 @@ void printThesaurusHits(const ThesaurusBrowser &browser) {
     }
 }
 
-int thesaurusListing(int argc, char **argv, bool byLetter) {
-    const Arguments args(argc, argv, {"--sorted"}, {});
+enum class Listing { Form, Letter, Lemma };
+
+int thesaurusListing(int argc, char **argv, Listing listing) {
+    const Arguments args(argc, argv,
+                         listing == Listing::Lemma ? std::initializer_list<std::string_view>{}
+                                                   : std::initializer_list<std::string_view>{"--sorted"},
+                         {});
     const std::string &path = fileArgument(args.positional(2, 0), "FILE");
     const std::string &query = args.positional(2, 1);
     ThesaurusBrowser browser(args.flag("--sorted") ? BrowserKind::BuiltIn : BrowserKind::Other);
     browser.load(path, WhenMissing::Fail);
-    if (byLetter)
-        browser.filterByLetter(letterArgument(query));
-    else
-        browser.searchForm(argumentText(query));
+    switch (listing) {
+        case Listing::Form:
+            browser.searchForm(argumentText(query));
+            break;
+        case Listing::Letter:
+            browser.filterByLetter(letterArgument(query));
+            break;
+        case Listing::Lemma:
+            browser.listLemma(argumentText(query));
+            break;
+    }
     printThesaurusHits(browser);
     return 0;
 }
@@ -353,8 +370,9 @@ int run(int argc, char **argv) {
         return 0;
     }
     if (command == "analyse") return analyse(argc, argv);
-    if (command == "search") return thesaurusListing(argc, argv, false);
-    if (command == "letter") return thesaurusListing(argc, argv, true);
+    if (command == "search") return thesaurusListing(argc, argv, Listing::Form);
+    if (command == "letter") return thesaurusListing(argc, argv, Listing::Letter);
+    if (command == "lemma") return thesaurusListing(argc, argv, Listing::Lemma);
     if (command == "lexicon-search") return lexiconListing(argc, argv, false);
     if (command == "lexicon-letter") return lexiconListing(argc, argv, true);
     if (command == "report") return report(argc, argv);

@@ -1,10 +1,14 @@
 // Opens the application's real windows one after the other on the Caesar sample and saves a
 // picture of each: the splash, the main window with the text, the thesaurus choice, the analysis
-// workspace after the lookup, the re-opened analysis, the about box and its system information.
+// workspace after the lookup, the re-opened analysis, the two thesaurus browsers, the entry
+// editor, the lexicon browser, the about box and its system information. It also prints how long
+// the browsers take to list the most frequent initial of the built-in thesaurus.
 // Run under an X server (scripts/screenshots starts one); the tour gives the dialogs' answers.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
@@ -19,12 +23,16 @@
 #include "records/data_paths.h"
 #include "ui/Morphologique.h"
 #include "ui/ThesaurusChoix.h"
+#include "ui/Thesaurusmodification.h"
 #include "ui/application_setup.h"
 #include "ui/desktop.h"
 #include "ui/frmAbout.h"
 #include "ui/frmSplash.h"
 #include "ui/frmanalyse.h"
 #include "ui/frmanalyse02.h"
+#include "ui/frmlexique.h"
+#include "ui/frmrecherche01.h"
+#include "ui/frmrecherche02.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
 
@@ -39,7 +47,11 @@ public:
     std::deque<std::string> &files;
     bool askYesNo(const std::string &, const std::string &) override { return true; }
     void inform(const std::string &, const std::string &, Icon) override {}
-    std::optional<std::string> chooseFile(FileRole, const std::string &) override {
+    std::optional<std::string> chooseFile(FileRole, const std::string &) override { return next(); }
+    std::optional<std::string> askText(const std::string &, const std::string &) override { return next(); }
+
+private:
+    std::optional<std::string> next() {
         if (files.empty()) return std::nullopt;
         std::string next = files.front();
         files.pop_front();
@@ -62,6 +74,21 @@ bool shoot(QWidget *window, const QString &path) {
     const bool saved = picture.save(path);
     std::printf("%s %s\n", saved ? "saved" : "FAILED", qPrintable(path));
     return saved;
+}
+
+// Runs `step` and waits until the window has painted what it did; prints the time it took.
+template <class Step>
+void timed(const char *what, QWidget *window, Step &&step) {
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    window->repaint();
+    QCoreApplication::processEvents();
+    std::printf("%s: %.1f ms\n", what, static_cast<double>(timer.nsecsElapsed()) / 1e6);
+}
+
+std::size_t hits(const ui::ResultsWindow &window) {
+    return static_cast<std::size_t>(std::max(0, window.gridModel()->rowCount() - 1));
 }
 
 }  // namespace
@@ -118,6 +145,56 @@ int main(int argc, char *argv[]) {
         reopened->close();
     }
     QFile::remove(QString::fromStdString(saved));
+
+    // The built-in thesaurus's browser: the letter with the most forms.
+    main->thesaurusorbalis->trigger();
+    if (auto *builtIn = desktop.find<ui::frmrecherche01>()) {
+        builtIn->show();
+        pause(400);
+        timed("frmrecherche01, letter p", builtIn, [&] { builtIn->letterEntry('p')->trigger(); });
+        std::printf("  %zu forms listed of %zu\n", hits(*builtIn), builtIn->browser().table().size());
+        files = {"rex"};
+        timed("frmrecherche01, forms of the lemma rex", builtIn, [&] { builtIn->lemme->trigger(); });
+        ok &= shoot(builtIn, out.filePath(QStringLiteral("thesaurus-browser.png")));
+        builtIn->close();
+    }
+    // Another thesaurus (a copy of the built-in one), a row chosen, and the entry editor on it.
+    const std::string copy = out.filePath(QStringLiteral("tour-thesaurus.dat")).toStdString();
+    QFile::remove(QString::fromStdString(copy));
+    QFile::copy(QString::fromStdString(builtInThesaurusPath()), QString::fromStdString(copy));
+    files = {copy};
+    main->thesaurusautre->trigger();
+    if (auto *other = desktop.find<ui::frmrecherche02>()) {
+        other->show();
+        pause(400);
+    }
+    if (auto *other = desktop.find<ui::frmrecherche02>()) {
+        timed("frmrecherche02, letter p (whole table)", other, [&] { other->letterEntry('p')->trigger(); });
+        std::printf("  %zu forms listed\n", hits(*other));
+        other->Text1->setText(QStringLiteral("est"));
+        other->Command1->click();
+        emit other->grille02->rowChosen(1);
+        ok &= shoot(other, out.filePath(QStringLiteral("other-thesaurus-browser.png")));
+        other->Command3->click();
+        if (auto *editor = desktop.find<ui::Thesaurusmodification>()) {
+            ok &= shoot(editor, out.filePath(QStringLiteral("thesaurus-editor.png")));
+            editor->close();
+        }
+        other->close();
+    }
+    QFile::remove(QString::fromStdString(copy));
+
+    main->lexique->trigger();
+    if (auto *lexicon = desktop.find<ui::frmlexique>()) {
+        lexicon->show();
+        pause(400);
+        timed("frmlexique, empty search (every lemma)", lexicon, [&] { lexicon->Command1->click(); });
+        std::printf("  %zu lemmas listed\n", hits(*lexicon));
+        lexicon->Text1->setText(QStringLiteral("am"));
+        lexicon->Command1->click();
+        ok &= shoot(lexicon, out.filePath(QStringLiteral("lexicon-browser.png")));
+        lexicon->close();
+    }
 
     ui::frmAbout &about = desktop.showAbout();
     ok &= shoot(&about, out.filePath(QStringLiteral("about.png")));

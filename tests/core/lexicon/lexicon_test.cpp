@@ -53,13 +53,13 @@ TEST_F(Lexicon, CountsWholeRecordsAndTellsAMissingFileFromAShortOne) {
     }
 }
 
-TEST_F(Lexicon, MissingFileIsCreatedEmptyAndReportedAtOpening) {
+TEST_F(Lexicon, MissingFileIsReportedAtOpeningAndNotCreated) {
     testing::ScriptedPrompter prompter;
     prompter.expectInform("", "Il file 'lexique.dat' non esiste!");
     LexiconBrowser browser;
     browser.open(path, prompter);
     EXPECT_TRUE(browser.table().empty());
-    EXPECT_TRUE(std::filesystem::exists(path));
+    EXPECT_FALSE(std::filesystem::exists(path));
     browser.searchLemma("");
     EXPECT_TRUE(browser.listing().messageVisible());
     EXPECT_EQ(browser.listing().message(), "Non e' disponibile alcuna informazione per il lemma richiesto");
