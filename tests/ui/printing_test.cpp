@@ -1,8 +1,11 @@
 // Printing real reports into PDF files, read back with pdftotext: entries, labels, sheets; the
 // dismissed dialog, the empty grid and the failed print; the workspace's menu entries.
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
+#include <QTimer>
 
 #include "analysis/analysis_file.h"
 #include "analysis/analysis_grid.h"
@@ -133,6 +136,32 @@ TEST_F(PrintingTest, DismissedDialogPrintsNothingAndAFailedPrintIsReported) {
     m_printing->path = QString::fromStdString(m_dir.path("missing/folder/report.pdf"));
     m_prompter.expectInform("", std::string(ui::kPrintFailedMessage));
     print(workspaceGrid(3), ReportKind::Workspace);
+}
+
+TEST_F(PrintingTest, WithoutAPrinterTheDesktopAsksForAPdfFileOfferingTheDocumentsName) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty()) GTEST_SKIP() << "this machine has a printer";
+    ui::QtPrinting printing;
+    QWidget owner;
+    const QString offered = QString::fromStdString(m_dir.path("roma.pdf"));
+    for (const bool accept : {false, true}) {
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            shown = dialog->selectedFiles().value(0);
+            if (accept)
+                QMetaObject::invokeMethod(dialog, "accept");
+            else
+                dialog->reject();
+        });
+        QPrinter printer;
+        EXPECT_EQ(printing.choosePrinter(printer, owner, offered), accept);
+        EXPECT_EQ(shown, offered) << "the save dialog comes first, with the name offered";
+        if (accept) {
+            EXPECT_EQ(printer.outputFormat(), QPrinter::PdfFormat);
+            EXPECT_EQ(printer.outputFileName(), offered);
+        }
+    }
 }
 
 TEST_F(PrintingTest, WorkspaceMenusPrintPreviewAndExportWithoutMovingTheSelection) {
