@@ -314,7 +314,11 @@ void AnalysisWindow::duplicateSelectedRow() {
 }
 
 void AnalysisWindow::save() {
-    runCommand(prompter(), [&] { saveAnalysisFile(m_workspace.grid, prompter()); });
+    runCommand(prompter(), [&] {
+        const SaveResult saved = saveAnalysisFile(m_workspace.grid, prompter());
+        // A PDF of the analysis is offered under the name it was saved as.
+        if (saved.outcome == SaveOutcome::Saved) setDocumentPath(fromLocalPath(saved.path));
+    });
 }
 
 void AnalysisWindow::openKeypad() {
