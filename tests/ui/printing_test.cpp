@@ -26,6 +26,7 @@ public:
         if (cancel) return false;
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(path);
+        if (smallPaper) printer.setPageSize(QPageSize(QPageSize::A7));
         return true;
     }
     void preview(QPrinter &printer, QWidget &, const std::function<void(QPrinter &)> &render) override {
@@ -35,6 +36,7 @@ public:
     }
     QString path;
     bool cancel = false;
+    bool smallPaper = false;
     QString offered;
 };
 
@@ -125,6 +127,15 @@ TEST_F(PrintingTest, LexiconLabelsAndWrappedLongLines) {
     EXPECT_EQ(count(text, derived), 3) << "a line wider than the sheet wraps, nothing is lost";
     EXPECT_EQ(text.find(derived + " " + derived), std::string::npos);
     EXPECT_EQ(count(text, "\f"), 1);
+}
+
+TEST_F(PrintingTest, TenEntriesThatDoNotFitBreakThePageEarlyAndLoseNothing) {
+    m_printing->smallPaper = true;
+    print(workspaceGrid(10), ReportKind::Workspace);
+    const std::string text = printedText();
+    EXPECT_GT(count(text, "\f"), 1);
+    EXPECT_EQ(count(text, "Forme: forma"), 10);
+    EXPECT_EQ(count(text, "Modo, tempi, voce :"), 10);
 }
 
 TEST_F(PrintingTest, DismissedDialogPrintsNothingAndAFailedPrintIsReported) {
