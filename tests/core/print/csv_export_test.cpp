@@ -3,8 +3,6 @@
 
 #include "analysis/analysis_grid.h"
 #include "print/csv_export.h"
-#include "scripted_prompter.h"
-#include "temp_dir.h"
 
 namespace orbalis {
 namespace {
@@ -68,20 +66,6 @@ TEST(CsvExport, BrowsersLeaveOutTheEmptyLastRowAndTheLexiconHasFiveColumns) {
               std::string(kUtf8ByteOrderMark) + "Lemma,,,,\r\namo,,,,\r\n,,,,amator\r\n");
     Grid noHit(2, 6);
     EXPECT_EQ(gridCsv(noHit, ReportKind::ThesaurusBrowser), std::string(kUtf8ByteOrderMark) + ",,,,,\r\n");
-}
-
-TEST(CsvExport, TheCommandWritesTheChosenFileAndCancelWritesNothing) {
-    testing::TempDir dir;
-    Grid grid(2, 6);
-    grid.setText(1, 0, "roma");
-    testing::ScriptedPrompter prompter;
-    const std::string path = dir.path("roma.csv");
-    prompter.expectFile(FileRole::Save, path, std::string(kCsvFilter));
-    prompter.expectInform("", "L'esportazione e' conclusa.");
-    EXPECT_EQ(exportGridCsv(grid, ReportKind::ThesaurusBrowser, prompter), SaveOutcome::Saved);
-    EXPECT_EQ(testing::readBytes(path), gridCsv(grid, ReportKind::ThesaurusBrowser));
-    prompter.expectFile(FileRole::Save, std::nullopt, std::string(kCsvFilter));
-    EXPECT_EQ(exportGridCsv(grid, ReportKind::ThesaurusBrowser, prompter), SaveOutcome::Cancelled);
 }
 
 }  // namespace
