@@ -26,12 +26,12 @@ void appendAnalysisRecords(AtomicFileWriter &file, const Grid &grid, std::size_t
     }
 }
 
-SaveOutcome saveAnalysisFile(const Grid &grid, Prompter &prompter) {
+SaveResult saveAnalysisFile(const Grid &grid, Prompter &prompter) {
     const SaveResult saved =
         saveAs(prompter, kDatFilter, {"Schedario esistente", " esistente.\r\nVuoi cancellare?"},
                [&](const std::string &path, Publish publish) { writeAnalysisFile(path, grid, publish); });
     if (saved.outcome == SaveOutcome::Saved) prompter.inform("", "Il salvataggio e' concluso.", Icon::None);
-    return saved.outcome;
+    return saved;
 }
 
 namespace {

@@ -22,7 +22,8 @@ void appendAnalysisRecords(AtomicFileWriter &file, const Grid &grid, std::size_t
 
 // The save command of the workspaces: asks for a file name, asks before replacing an existing
 // file ("Schedario esistente"), writes the grid and reports "Il salvataggio e' concluso.".
-SaveOutcome saveAnalysisFile(const Grid &grid, Prompter &prompter);
+// Returns the outcome and, once saved, the file written.
+SaveResult saveAnalysisFile(const Grid &grid, Prompter &prompter);
 
 // Fills `grid` from the analysis file at `path`: header row set up for a re-opened analysis,
 // then one row per record, form cells bold dark blue. An empty file is an empty analysis. A

@@ -26,7 +26,8 @@ std::span<const std::string_view> lexiconReportLabels() {
     return kLexiconLabels;
 }
 
-PrintedReport printGridReport(Grid &grid, std::span<const std::string_view> labels, std::size_t lastRow) {
+PrintedReport printGridReport(const Grid &grid, std::span<const std::string_view> labels,
+                              std::size_t lastRow) {
     PrintedReport report;
     report.pages.emplace_back();
     std::size_t entries = 0;
@@ -34,7 +35,6 @@ PrintedReport printGridReport(Grid &grid, std::span<const std::string_view> labe
         ++entries;
         auto &page = report.pages.back();
         for (std::size_t column = 0; column < labels.size(); ++column) {
-            grid.setCurrentCell(row, column);
             page.push_back(std::string(labels[column]) + std::string(trimRight(grid.text(row, column))));
         }
         page.emplace_back(kReportSeparator);
@@ -44,6 +44,18 @@ PrintedReport printGridReport(Grid &grid, std::span<const std::string_view> labe
         }
     }
     return report;
+}
+
+std::span<const std::string_view> reportLabels(ReportKind kind) {
+    return kind == ReportKind::Lexicon ? lexiconReportLabels() : analysisReportLabels();
+}
+
+std::size_t reportLastRow(const Grid &grid, ReportKind kind) {
+    return kind == ReportKind::Workspace ? workspaceReportLastRow(grid) : browserReportLastRow(grid);
+}
+
+PrintedReport printGridReport(const Grid &grid, ReportKind kind) {
+    return printGridReport(grid, reportLabels(kind), reportLastRow(grid, kind));
 }
 
 }  // namespace orbalis

@@ -29,9 +29,11 @@ struct PrintedReport {
     std::vector<std::vector<std::string>> pages;
 };
 
-// Prints rows 1 to `lastRow` of `grid`, one line per label (column i gets label i). Leaves the
-// grid's current cell on the last printed column of the last printed row.
-PrintedReport printGridReport(Grid &grid, std::span<const std::string_view> labels, std::size_t lastRow);
+// Prints rows 1 to `lastRow` of `grid`, one line per label (column i gets label i). The grid's
+// current cell stays where it is: a command acting on the selected row after printing still
+// acts on the row the user chose.
+PrintedReport printGridReport(const Grid &grid, std::span<const std::string_view> labels,
+                              std::size_t lastRow);
 
 // Which row the report of each window ends at: every row below the header for the workspaces,
 // all but the always-empty last row for the browsers.
@@ -41,5 +43,14 @@ inline std::size_t workspaceReportLastRow(const Grid &grid) {
 inline std::size_t browserReportLastRow(const Grid &grid) {
     return grid.rowCount() >= 2 ? grid.rowCount() - 2 : 0;
 }
+
+// The grids that are printed and exported: the workspaces' (every row below the header, the
+// indicator column left out), the thesaurus browsers' and the lexicon browser's (the listing
+// without its empty last row).
+enum class ReportKind { Workspace, ThesaurusBrowser, Lexicon };
+
+std::span<const std::string_view> reportLabels(ReportKind kind);
+std::size_t reportLastRow(const Grid &grid, ReportKind kind);
+PrintedReport printGridReport(const Grid &grid, ReportKind kind);
 
 }  // namespace orbalis

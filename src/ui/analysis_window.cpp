@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,11 +20,14 @@
 #include "analysis/analysis_file.h"
 #include "ui/browsers.h"
 #include "ui/busy_cursor.h"
+#include "ui/cards.h"
 #include "ui/command_guard.h"
 #include "ui/desktop.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
+#include "ui/keypads.h"
 #include "ui/menus.h"
+#include "ui/report_printing.h"
 #include "ui/text_codec.h"
 #include "ui/title_banner.h"
 
@@ -62,7 +67,10 @@ QString unknownFormsText(const GridSummary &summary) {
 }
 
 AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant)
-    : QMainWindow(nullptr), m_desktop(desktop), m_prompter(desktop.prompterFor(*this)) {
+    : QMainWindow(nullptr),
+      m_desktop(desktop),
+      m_prompter(desktop.prompterFor(*this)),
+      m_frenchMoodFrames(variant == Variant::Reopened) {
     setWindowTitle(QStringLiteral("Orbalis - Analisi morfologica"));
     setAccessibleName(windowTitle());
     setBackground(this, kLightYellow);
@@ -164,7 +172,14 @@ AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant)
     // Enter in an edit field applies the row, as the tick button does.
     for (QLineEdit *field : {Text1, Text2, Text3, Text4, Text5, Text6})
         connect(field, &QLineEdit::returnPressed, this, &AnalysisWindow::applyToRow);
-    // The reference cards (P2, P3) open their windows once those exist.
+    // Each workspace has keypads of its own, which go with it; the cards are shared and stay.
+    const QString suffix = reopened ? QStringLiteral("1") : QString();
+    m_categoryKeypad = QStringLiteral("pave02_a") + suffix;
+    m_caseKeypad = QStringLiteral("pave03_a") + suffix;
+    m_moodKeypadName = QStringLiteral("pave03_b") + suffix;
+    for (const QString &keypad : {m_categoryKeypad, m_caseKeypad, m_moodKeypadName}) addOwnedWindow(keypad);
+    connect(Command4, &QPushButton::clicked, this, [this] { m_desktop.open<pave02>(Showing::Modeless); });
+    connect(Command5, &QPushButton::clicked, this, [this] { m_desktop.open<pave03>(Showing::Modeless); });
     resize(kPreferredSize);
     updateStatus();
 }
@@ -191,6 +206,8 @@ void AnalysisWindow::buildMenus() {
     QMenu *fichier = addMenu(menuBar(), "fichier", QStringLiteral("&Schedario"));
     enregistrer = addEntry(fichier, "enregistrer", QStringLiteral("&Salva"), QKeySequence::Save);
     imprimer = addEntry(fichier, "imprimer", QStringLiteral("&Stampare"), QKeySequence::Print);
+    apercu = addEntry(fichier, "apercu", QStringLiteral("Anteprima di stampa..."));
+    exporter = addEntry(fichier, "exporter", QStringLiteral("&Esporta CSV..."));
     fichier->addSeparator();
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
     QMenu *edition = addMenu(menuBar(), "edition", QStringLiteral("&Edizione"));
@@ -219,7 +236,9 @@ void AnalysisWindow::buildMenus() {
     connect(thesaurusorbalis, &QAction::triggered, this, [this] { openBuiltInThesaurusBrowser(m_desktop); });
     connect(thesaurusautre, &QAction::triggered, this, [this] { openOtherThesaurusBrowser(m_desktop); });
     connect(lexique, &QAction::triggered, this, [this] { openLexiconBrowser(m_desktop); });
-    // Printing opens its window once that exists.
+    connect(imprimer, &QAction::triggered, this, &AnalysisWindow::print);
+    connect(apercu, &QAction::triggered, this, &AnalysisWindow::preview);
+    connect(exporter, &QAction::triggered, this, &AnalysisWindow::exportCsv);
 }
 
 AnalysisFields AnalysisWindow::fields() const {
@@ -298,7 +317,11 @@ void AnalysisWindow::duplicateSelectedRow() {
 }
 
 void AnalysisWindow::save() {
-    runCommand(prompter(), [&] { saveAnalysisFile(m_workspace.grid, prompter()); });
+    runCommand(prompter(), [&] {
+        const SaveResult saved = saveAnalysisFile(m_workspace.grid, prompter());
+        // A PDF of the analysis is offered under the name it was saved as.
+        if (saved.outcome == SaveOutcome::Saved) setDocumentPath(fromLocalPath(saved.path));
+    });
 }
 
 void AnalysisWindow::openKeypad() {
@@ -306,7 +329,31 @@ void AnalysisWindow::openKeypad() {
         prompter().inform("", std::string(kSelectFormMessage), Icon::None);
         return;
     }
-    // The keypads open here once they exist.
+    // Not modal: the user goes on working in the workspace; OK writes into the field then.
+    if (sender() == Command1_b)
+        openCategoryKeypad(m_desktop, m_categoryKeypad, *Text4, Showing::Modeless);
+    else if (sender() == Command1_a)
+        openCaseKeypad(m_desktop, m_caseKeypad, *Text5, Showing::Modeless);
+    else
+        openMoodKeypad(m_desktop, m_moodKeypadName, *Text6, Showing::Modeless,
+                       m_frenchMoodFrames ? MoodFrames::French : MoodFrames::Italian);
+}
+
+void AnalysisWindow::print() {
+    const QFileInfo document(m_documentPath);
+    const QString pdfName =
+        m_documentPath.isEmpty()
+            ? QStringLiteral("analisi.pdf")
+            : document.dir().filePath(document.completeBaseName() + QStringLiteral(".pdf"));
+    printGrid(m_desktop, *this, prompter(), m_workspace.grid, ReportKind::Workspace, pdfName);
+}
+
+void AnalysisWindow::preview() {
+    previewGrid(m_desktop, *this, prompter(), m_workspace.grid, ReportKind::Workspace);
+}
+
+void AnalysisWindow::exportCsv() {
+    exportGrid(prompter(), m_workspace.grid, ReportKind::Workspace);
 }
 
 void AnalysisWindow::closeEvent(QCloseEvent *event) {

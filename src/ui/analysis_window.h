@@ -61,6 +61,8 @@ public:
 
     QAction *enregistrer;       // "&Salva"
     QAction *imprimer;          // "&Stampare"
+    QAction *apercu;            // "Anteprima di stampa..."
+    QAction *exporter;          // "&Esporta CSV..."
     QAction *quitter;           // "&Esci"
     QAction *dupliquer;         // "&Duplicare una linea"
     QAction *supprimer;         // Delete on the grid: deleteRow, as the bin button
@@ -89,6 +91,9 @@ protected:
     void setThesaurusName(const QString &thesaurus);
     // The window names this workspace unloads with itself (its keypads; the choice window).
     void addOwnedWindow(const QString &name) { m_ownedWindows << name; }
+    // The file the workspace comes from (the text, or the analysis file): its name, with ".pdf",
+    // is offered for a printed PDF.
+    void setDocumentPath(const QString &path) { m_documentPath = path; }
 
     void closeEvent(QCloseEvent *event) override;
 
@@ -105,6 +110,9 @@ private slots:
     void duplicateSelectedRow();
     void save();
     void openKeypad();
+    void print();
+    void preview();
+    void exportCsv();
 
 private:
     QLineEdit *addField(QWidget *panel, QGridLayout *layout, int row, const char *name,
@@ -118,6 +126,10 @@ private:
     std::unique_ptr<Prompter> m_prompter;
     GridModel *m_model;
     QStringList m_ownedWindows;
+    QString m_documentPath;
+    // The names of this workspace's keypads: category, case, mood.
+    QString m_categoryKeypad, m_caseKeypad, m_moodKeypadName;
+    bool m_frenchMoodFrames;
 };
 
 // "12 forme sconosciute (1,6 %)": the status bar's count of unknown forms.

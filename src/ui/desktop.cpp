@@ -6,14 +6,22 @@
 #include "ui/Morphologique.h"
 #include "ui/frmAbout.h"
 #include "ui/frmSplash.h"
+#include "ui/report_printing.h"
 
 namespace orbalis::ui {
 
 Desktop::Desktop(PrompterFactory prompters, DataFiles data, QObject *parent)
-    : QObject(parent), m_prompters(std::move(prompters)), m_data(std::move(data)) {}
+    : QObject(parent),
+      m_prompters(std::move(prompters)),
+      m_data(std::move(data)),
+      m_printing(std::make_unique<QtPrinting>()) {}
 
 Desktop::~Desktop() {
     for (const auto &window : std::as_const(m_windows)) delete window.data();
+}
+
+void Desktop::setPrinting(std::unique_ptr<Printing> printing) {
+    m_printing = std::move(printing);
 }
 
 void Desktop::adopt(QWidget *window) {

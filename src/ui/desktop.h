@@ -26,6 +26,7 @@ namespace orbalis::ui {
 class Morphologique;
 class frmAbout;
 class frmSplash;
+class Printing;
 
 // Where the system's fixed files are. The program finds them at start; tests give their own.
 struct DataFiles {
@@ -47,6 +48,9 @@ public:
 
     const DataFiles &data() const { return m_data; }
     std::unique_ptr<Prompter> prompterFor(QWidget &window) const { return m_prompters(window); }
+    // The dialogs that choose a printer and preview a document (Qt's unless replaced).
+    Printing &printing() const { return *m_printing; }
+    void setPrinting(std::unique_ptr<Printing> printing);
 
     // The window registered under `name`, or nullptr when it is not loaded.
     QWidget *window(const QString &name) const { return m_windows.value(name).data(); }
@@ -123,6 +127,7 @@ private:
 
     PrompterFactory m_prompters;
     DataFiles m_data;
+    std::unique_ptr<Printing> m_printing;
     QHash<QString, QPointer<QWidget>> m_windows;
     std::map<std::pair<QString, std::type_index>, std::shared_ptr<void>> m_states;
 };

@@ -29,6 +29,7 @@ void frmanalyse::load(const AnalysisInputs &inputs) {
                                        inputs.thesaurus.path, builtIn ? LookupMode::Sorted : LookupMode::Full,
                                        builtIn ? WhenMissing::ReadEmpty : WhenMissing::Create));
     m_thesaurusPath = inputs.thesaurus.path;
+    setDocumentPath(fromLocalPath(inputs.textPath));
     setSource(QStringLiteral("Testo: ") + QFileInfo(fromLocalPath(inputs.textPath)).fileName());
     setThesaurusName(thesaurusDisplayName(inputs.thesaurus));
     Frame2->show();

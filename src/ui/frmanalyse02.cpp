@@ -18,6 +18,7 @@ frmanalyse02::frmanalyse02(Desktop &desktop)
 
 void frmanalyse02::load(const std::string &path) {
     setWorkspace(openReopenedWorkspace(path));
+    setDocumentPath(fromLocalPath(path));
     setSource(QStringLiteral("Analisi: ") + QFileInfo(fromLocalPath(path)).fileName());
 }
 

@@ -19,10 +19,12 @@ QFont serifFont(double points, bool bold) {
     return font;
 }
 
-TitleBanner::TitleBanner(QWidget *parent) : QLabel(QStringLiteral("Analisi morfologica"), parent) {
+TitleBanner::TitleBanner(QWidget *parent) : TitleBanner(QStringLiteral("Analisi morfologica"), 24, parent) {}
+
+TitleBanner::TitleBanner(const QString &text, double points, QWidget *parent) : QLabel(text, parent) {
     setObjectName(QStringLiteral("titleBanner"));
     setAlignment(Qt::AlignCenter);
-    setFont(serifFont(24, true));
+    setFont(serifFont(points, true));
     setBackground(this, kBannerBand);
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, Qt::white);

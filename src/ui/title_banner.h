@@ -21,6 +21,8 @@ class TitleBanner : public QLabel {
     Q_OBJECT
 public:
     explicit TitleBanner(QWidget *parent = nullptr);
+    // A banner of the same look with its own text ("Sistema di codifica" over the keypads).
+    TitleBanner(const QString &text, double points, QWidget *parent);
 };
 
 }  // namespace orbalis::ui

@@ -153,6 +153,29 @@ TEST_F(Cli, LexiconListings) {
               (std::vector<std::string>{"bellum\tguerra\tN2\tbelliqueux\tbellicus"}));
 }
 
+TEST_F(Cli, CsvOptionWritesTheExportOfTheWindows) {
+    const std::string bom = "\xEF\xBB\xBF";
+    const CliRun analysed = cli({"analyse", text("g.txt", "Gallia nix"), "--csv"});
+    ASSERT_EQ(analysed.status, 0) << analysed.err;
+    EXPECT_EQ(analysed.out,
+              bom +
+                  "Forme,Lemma,Traduzione,Cat. gramm.,\"Caso, genere, numero\",\"Modo, tempi, voce\"\r\n"
+                  "Gallia,Gallia,la Gallia,N1,nom. f. sg.,_\r\n"
+                  "nix,_,_,_,_,_\r\n");
+    const CliRun search = cli({"search", dir.path("donnees.dat"), "est", "--csv"});
+    ASSERT_EQ(search.status, 0) << search.err;
+    EXPECT_TRUE(
+        search.out.ends_with("\r\nest,sum,\xc3\xa8,V6,3 sg.,ind. pr\xc3\xa9s. act.\r\n"
+                             "est,edo,mangia,V6,3 sg.,ind. pr\xc3\xa9s. act.\r\n"))
+        << search.out;
+    const CliRun lexicon = cli({"lexicon-search", "ar", "--csv"});
+    EXPECT_TRUE(lexicon.out.starts_with(bom));
+    EXPECT_TRUE(
+        lexicon.out.ends_with("\r\narma,armi,N2,\"arme, arm\xc3\xa9"
+                              "e\",armo\r\n"))
+        << lexicon.out;
+}
+
 TEST_F(Cli, CreateMakesANewThesaurusButNeverReplacesOne) {
     ASSERT_EQ(cli({"create", dir.path("nuovo.dat")}).status, 0);
     EXPECT_EQ(std::filesystem::file_size(dir.path("nuovo.dat")), 0u);

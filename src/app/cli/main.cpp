@@ -19,6 +19,7 @@
 #include "cli/cli_prompter.h"
 #include "cli/describe_error.h"
 #include "lexicon/lexicon.h"
+#include "print/csv_export.h"
 #include "print/grid_report.h"
 #include "records/data_paths.h"
 #include "records/file_error.h"
@@ -40,7 +41,7 @@ line, fields separated by one TAB, each field without trailing spaces. Exit stat
 success, 1 for a file or data error, 2 for a usage error.
 
 Commands:
-  analyse TEXT [--thesaurus FILE] [--sorted] [--save OUT.DAT]
+  analyse TEXT [--thesaurus FILE] [--sorted] [--save OUT.DAT] [--csv]
       Cut the text file TEXT (- for standard input; at most 256 MB, 268435456 bytes) into
       word forms and look every form up, as the analysis
       workspace does. Without --thesaurus the built-in thesaurus is used and the lookup
@@ -51,9 +52,9 @@ Commands:
       indicator ("*" for a form the thesaurus does not know).
       --save OUT.DAT also writes the grid as an analysis file, replacing OUT.DAT (a symbolic
       link is followed; anything but a regular file is refused).
-  search FILE TEXT [--sorted]
+  search FILE TEXT [--sorted] [--csv]
       List the records of the thesaurus FILE whose form equals TEXT, ignoring case.
-  letter FILE LETTER [--sorted]
+  letter FILE LETTER [--sorted] [--csv]
       List the records of the thesaurus FILE whose form begins with LETTER. With --sorted the
       listing stops at the first form with a later initial, as the built-in thesaurus's
       browser does.
@@ -64,13 +65,18 @@ Commands:
       moods, tenses and voices in the order of the coding system).
       The three listings print: record number, form, lemma, translation, category,
       case-gender-number, mood-tense-voice.
-  lexicon-search TEXT [--lexicon FILE]
+  lexicon-search TEXT [--lexicon FILE] [--csv]
       List the lemmas of the lexicon that begin with TEXT, ignoring case (an empty TEXT lists
       them all).
-  lexicon-letter LETTER [--lexicon FILE]
+  lexicon-letter LETTER [--lexicon FILE] [--csv]
       List the lemmas that begin with LETTER, stopping at the first lemma with a later initial.
       Both print: lemma, translation, category, French derivatives, Latin derivatives. The
       lexicon is lexique.dat of the data directory unless --lexicon names another file.
+  --csv
+      With analyse and the four listings: print instead what the windows' "Esporta CSV"
+      writes: UTF-8 with a byte-order mark, CR LF line ends, comma-separated fields quoted as
+      RFC 4180 asks; the column captions first, then the columns the printed report holds
+      (analyse: without the indicator; search and letter: without the record number).
   report ANALYSIS.DAT
       Print the report of a saved analysis, one printed line per line; a line holding only a
       form feed stands where a new page starts.
@@ -177,6 +183,11 @@ public:
             endLine();
         }
     }
+    // Bytes written as they are (the CSV export is UTF-8 already).
+    void raw(std::string_view bytes) {
+        m_buffer += bytes;
+        if (m_buffer.size() > (1 << 20)) flush();
+    }
     void line(std::string_view cp1252) {
         appendCp1252AsUtf8(m_buffer, cp1252);
         endLine();
@@ -228,10 +239,18 @@ std::size_t partEnd(std::string_view text, std::size_t start) {
     return end;
 }
 
+void writeRows(Output &out, const Grid &grid, std::size_t firstRow, std::size_t endRow, bool csv) {
+    if (!csv) return out.gridRows(grid, firstRow, endRow);
+    std::string records;
+    appendCsvRows(records, grid, firstRow, endRow, ReportKind::Workspace);
+    out.raw(records);
+}
+
 // Prints, and saves with --save, the rows the analysis workspace would hold: those of every
 // part, then the empty row that ends the grid when the last form was found.
 int analyse(int argc, char **argv) {
-    const Arguments args(argc, argv, {"--sorted"}, {"--thesaurus", "--save"});
+    const Arguments args(argc, argv, {"--sorted", "--csv"}, {"--thesaurus", "--save"});
+    const bool csv = args.flag("--csv");
     const std::string &textPath = fileArgument(args.positional(1, 0), "TEXT");
     const auto thesaurus = args.value("--thesaurus");
     const auto savePath = args.value("--save");
@@ -246,6 +265,11 @@ int analyse(int argc, char **argv) {
     if (savePath) saved.emplace(*savePath);
 
     Output out;
+    if (csv) {
+        Grid header = makeAnalysisGrid();
+        setUpGridHeader(header);
+        out.raw(csvStart(header, ReportKind::Workspace));
+    }
     std::size_t rowsWritten = 0;
     bool lastFound = false;
     for (std::size_t start = 0; start < text.size();) {
@@ -256,13 +280,13 @@ int analyse(int argc, char **argv) {
         Grid part = makeAnalysisGrid();
         part.setRowCount(1);
         const std::size_t endRow = fillAnalysisGrid(part, forms, table, mode);
-        out.gridRows(part, 1, endRow);
+        writeRows(out, part, 1, endRow, csv);
         if (saved) appendAnalysisRecords(*saved, part, 1, endRow);
         rowsWritten += endRow - 1;
         lastFound = part.rowCount() > endRow;
     }
     const Grid emptyRows(lastFound ? 2 : 1, analysis_columns::kCount);
-    out.gridRows(emptyRows, 1, emptyRows.rowCount());
+    writeRows(out, emptyRows, 1, emptyRows.rowCount(), csv);
     if (saved) {
         appendAnalysisRecords(*saved, emptyRows, 1, emptyRows.rowCount());
         saved->commit();
@@ -283,8 +307,9 @@ enum class Listing { Form, Letter, Lemma };
 
 int thesaurusListing(int argc, char **argv, Listing listing) {
     const Arguments args(argc, argv,
-                         listing == Listing::Lemma ? std::initializer_list<std::string_view>{}
-                                                   : std::initializer_list<std::string_view>{"--sorted"},
+                         listing == Listing::Lemma
+                             ? std::initializer_list<std::string_view>{"--csv"}
+                             : std::initializer_list<std::string_view>{"--sorted", "--csv"},
                          {});
     const std::string &path = fileArgument(args.positional(2, 0), "FILE");
     const std::string &query = args.positional(2, 1);
@@ -301,12 +326,15 @@ int thesaurusListing(int argc, char **argv, Listing listing) {
             browser.listLemma(argumentText(query));
             break;
     }
-    printThesaurusHits(browser);
+    if (args.flag("--csv"))
+        Output().raw(gridCsv(browser.listing().grid(), ReportKind::ThesaurusBrowser));
+    else
+        printThesaurusHits(browser);
     return 0;
 }
 
 int lexiconListing(int argc, char **argv, bool byLetter) {
-    const Arguments args(argc, argv, {}, {"--lexicon"});
+    const Arguments args(argc, argv, {"--csv"}, {"--lexicon"});
     const std::string &query = args.positional(1, 0);
     const std::string path = fileArgument(args.value("--lexicon").value_or(lexiconPath()), "--lexicon");
     // An empty lexicon is a missing one, as for the lexicon browser: there is nothing to list.
@@ -320,6 +348,10 @@ int lexiconListing(int argc, char **argv, bool byLetter) {
         browser.searchLemma(argumentText(query));
     Output out;
     const Grid &grid = browser.listing().grid();
+    if (args.flag("--csv")) {
+        out.raw(gridCsv(grid, ReportKind::Lexicon));
+        return 0;
+    }
     for (std::size_t row = 1; row <= browser.listing().hitCount(); ++row)
         out.record(
             {grid.text(row, 0), grid.text(row, 1), grid.text(row, 2), grid.text(row, 3), grid.text(row, 4)});

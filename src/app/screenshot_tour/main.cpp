@@ -1,8 +1,9 @@
 // Opens the application's real windows one after the other on the Caesar sample and saves a
 // picture of each: the splash, the main window with the text, the thesaurus choice, the analysis
-// workspace after the lookup, the re-opened analysis, the two thesaurus browsers, the entry
-// editor, the lexicon browser, the about box and its system information. It also prints how long
-// the browsers take to list the most frequent initial of the built-in thesaurus.
+// workspace after the lookup, its three keypads and the two reference cards, the re-opened
+// analysis, the two thesaurus browsers, the entry editor, the lexicon browser, the about box and
+// its system information. It also prints how long the browsers take to list the most frequent
+// initial of the built-in thesaurus.
 // Run under an X server (scripts/screenshots starts one); the tour gives the dialogs' answers.
 #include <QApplication>
 #include <QDir>
@@ -25,6 +26,7 @@
 #include "ui/ThesaurusChoix.h"
 #include "ui/Thesaurusmodification.h"
 #include "ui/application_setup.h"
+#include "ui/cards.h"
 #include "ui/desktop.h"
 #include "ui/frmAbout.h"
 #include "ui/frmSplash.h"
@@ -35,6 +37,7 @@
 #include "ui/frmrecherche02.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
+#include "ui/keypads.h"
 
 namespace {
 
@@ -135,6 +138,28 @@ int main(int argc, char *argv[]) {
     }
     emit workspace->grille01->rowChosen(static_cast<std::size_t>(row));
     ok &= shoot(workspace, out.filePath(QStringLiteral("analysis.png")));
+
+    // The keypads of the workspace, one after the other, and the two cards.
+    const std::pair<QPushButton *, const char *> keypads[] = {{workspace->Command1_b, "pave02_a"},
+                                                              {workspace->Command1_a, "pave03_a"},
+                                                              {workspace->Command6, "pave03_b"}};
+    for (const auto &[button, name] : keypads) {
+        button->click();
+        if (QWidget *keypad = desktop.window(QString::fromLatin1(name))) {
+            ok &= shoot(keypad, out.filePath(QStringLiteral("keypad-%1.png").arg(QString::fromLatin1(name))));
+            keypad->close();
+        } else {
+            ok = false;
+        }
+    }
+    workspace->Command4->click();
+    workspace->Command5->click();
+    for (QWidget *card : {static_cast<QWidget *>(desktop.find<ui::pave02>()),
+                          static_cast<QWidget *>(desktop.find<ui::pave03>())}) {
+        if (!card) return 1;
+        ok &= shoot(card, out.filePath(QStringLiteral("card-%1.png").arg(card->objectName())));
+        card->close();
+    }
 
     files = {saved, saved};
     workspace->enregistrer->trigger();

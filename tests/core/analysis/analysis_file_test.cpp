@@ -48,7 +48,7 @@ TEST_F(AnalysisFile, SaveWritesOneRecordPerDataRowAndReportsSuccess) {
     prompter.expectFile(FileRole::Save, path)
         .expectYesNo("Schedario esistente", path + " esistente.\r\nVuoi cancellare?", true)
         .expectInform("", kSaved);
-    EXPECT_EQ(saveAnalysisFile(gridOf(5), prompter), SaveOutcome::Saved);
+    EXPECT_EQ(saveAnalysisFile(gridOf(5), prompter).outcome, SaveOutcome::Saved);
     const std::string bytes = readBytes(path);
     ASSERT_EQ(bytes.size(), 1090u);
     const AnalysisRecord second = decodeAnalysisRecord(std::string_view(bytes).substr(218, 218));
@@ -64,14 +64,14 @@ TEST_F(AnalysisFile, AnsweringNoKeepsTheExistingFileAndSaysNothingMore) {
     ScriptedPrompter prompter;
     prompter.expectFile(FileRole::Save, path)
         .expectYesNo("Schedario esistente", path + " esistente.\r\nVuoi cancellare?", false);
-    EXPECT_EQ(saveAnalysisFile(gridOf(2), prompter), SaveOutcome::KeptExisting);
+    EXPECT_EQ(saveAnalysisFile(gridOf(2), prompter).outcome, SaveOutcome::KeptExisting);
     EXPECT_EQ(readBytes(path), "keep me");
 }
 
 TEST_F(AnalysisFile, CancelledDialogWritesNothing) {
     ScriptedPrompter prompter;
     prompter.expectFile(FileRole::Save, std::nullopt);
-    EXPECT_EQ(saveAnalysisFile(gridOf(2), prompter), SaveOutcome::Cancelled);
+    EXPECT_EQ(saveAnalysisFile(gridOf(2), prompter).outcome, SaveOutcome::Cancelled);
     EXPECT_TRUE(std::filesystem::is_empty(dir.root()));
 }
 

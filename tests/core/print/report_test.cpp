@@ -28,8 +28,7 @@ TEST(Report, EachEntryIsSixLabelledLinesAndASeparator) {
                                                "Traduzione : ", "Cat. gramm. : ", "Caso, genere, numero : ",
                                                "Modo, tempi, voce : ", std::string(64, '-')}));
     EXPECT_EQ(report.pages[0].size(), 14u) << "the indicator column is not printed";
-    EXPECT_EQ(grid.currentRow(), 2u);
-    EXPECT_EQ(grid.currentColumn(), 5u);
+    EXPECT_EQ(grid.currentRow(), 0u) << "printing leaves the current cell alone";
 }
 
 TEST(Report, TenEntriesToAPageWithABreakAfterEveryTenth) {
