@@ -52,11 +52,13 @@ void replaceEach(std::vector<std::string> &out, const std::string &text, std::st
 }
 
 // u written v where it stands before a vowel at the start of the form or after a vowel, r or l
-// (uirum, nouus, seruus, uoluit); one spelling with all of them.
+// (uirum, nouus, seruus, uoluit); of two u before a vowel, the second (iuuat). One spelling with
+// all of them.
 std::string consonantalV(const std::string &text) {
     std::string out = text;
     for (std::size_t i = 0; i + 1 < out.size(); ++i) {
         if (out[i] != 'u' || !isVowel(out[i + 1])) continue;
+        if (out[i + 1] == 'u' && i + 2 < out.size() && isVowel(out[i + 2])) continue;
         const bool start = i == 0;
         const bool after = i > 0 && (isVowel(text[i - 1]) || text[i - 1] == 'r' || text[i - 1] == 'l');
         if (start || after) out[i] = 'v';
