@@ -317,10 +317,11 @@ std::string analyserFailureMessage(const AnalyserProposals &outcome, const Analy
                    ")." + rest;
         case AnalyserFailure::Crashed:
             return "L'analizzatore morfologico si e' interrotto (" + outcome.detail + ")." + rest;
-        case AnalyserFailure::TimedOut:
-            return "L'analizzatore morfologico non ha risposto entro " +
-                   std::to_string((settings.timeLimit.count() + 999) / 1000) + " secondi ed e' stato fermato." +
-                   rest;
+        case AnalyserFailure::TimedOut: {
+            const auto seconds = (settings.timeLimit.count() + 999) / 1000;
+            return "L'analizzatore morfologico non ha risposto entro " + std::to_string(seconds) +
+                   (seconds == 1 ? " secondo" : " secondi") + " ed e' stato fermato." + rest;
+        }
         case AnalyserFailure::Unreadable:
             return "La risposta dell'analizzatore morfologico non e' leggibile." + rest;
         case AnalyserFailure::NoFolder:
