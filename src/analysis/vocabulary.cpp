@@ -70,7 +70,7 @@ Grid vocabularyGrid(const std::vector<VocabularyEntry> &entries) {
     using namespace vocabulary_columns;
     Grid grid(1 + entries.size(), kCount);
     const std::array<std::string_view, kCount> headers = {"Lemma", "Cat. gramm.", "Traduzione", "Occorrenze"};
-    const std::array<int, kCount> widths = {2200, 1275, 4200, 1200};
+    const std::array<int, kCount> widths = {2200, 1275, 6600, 1200};
     for (std::size_t column = 0; column < kCount; ++column) {
         grid.setText(0, column, headers[column]);
         grid.setAlignment(0, column, Alignment::Centre);

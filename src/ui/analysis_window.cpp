@@ -188,6 +188,8 @@ AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant)
     // The reference cards (P2, P3) open their windows once those exist.
     resize(kPreferredSize);
     updateStatus();
+    // The vocabulary shown is that of a workspace: it goes with the workspace that asked for it.
+    addOwnedWindow(QStringLiteral("LessicoTesto"));
 }
 
 AnalysisWindow::~AnalysisWindow() {
