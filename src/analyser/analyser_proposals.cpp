@@ -46,7 +46,8 @@ constexpr std::string_view kOptions =
 constexpr std::size_t kFormsPerSlice = 100;
 
 bool plainLetters(std::string_view form) {
-    return !form.empty() && std::all_of(form.begin(), form.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+    return !form.empty() &&
+           std::all_of(form.begin(), form.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
 // Lower case, i for j, u for v, without homograph digits: how the analyser's lemmas meet the
@@ -68,7 +69,8 @@ class Glosses {
 public:
     explicit Glosses(const LexiconTable &lexicon) {
         for (const LexiconEntry &entry : lexicon) {
-            if (entry.translation.empty() || entry.translation == kEmptyValue || entry.translation.front() == '[')
+            if (entry.translation.empty() || entry.translation == kEmptyValue ||
+                entry.translation.front() == '[')
                 continue;
             const std::string lemma = foldLemma(entry.lemma);
             m_byCategory.emplace(lemma + "|" + entry.category, entry.translation);
@@ -114,7 +116,11 @@ AnalysisFields fieldsOf(const ProposedAnalysis &a, const Glosses &glosses) {
         const std::string_view trimmed = trimRight(text);
         return trimmed.empty() ? std::string(kEmptyValue) : std::string(trimmed);
     };
-    return {"", value(a.lemma), value(translation), value(a.category), value(a.caseGenderNumber),
+    return {"",
+            value(a.lemma),
+            value(translation),
+            value(a.category),
+            value(a.caseGenderNumber),
             value(a.moodTenseVoice)};
 }
 
@@ -148,7 +154,8 @@ bool writeFile(const std::string &path, std::string_view text) {
 
 AnalyserSettings analyserSettingsFromEnvironment() {
     AnalyserSettings settings;
-    if (const char *program = std::getenv("ORBALIS_ANALYSER"); program && *program) settings.program = program;
+    if (const char *program = std::getenv("ORBALIS_ANALYSER"); program && *program)
+        settings.program = program;
     return settings;
 }
 
@@ -204,7 +211,8 @@ AnalyserProposals proposeWithAnalyser(const std::vector<UnknownForm> &forms, con
     // form stands on its own line, followed by a marker word: the analyser drops a one-letter word
     // that ends a line, and the marker's UNKNOWN line cuts the report into forms.
     const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
-    const std::size_t slices = std::clamp<std::size_t>(asked.size() / kFormsPerSlice, 1, std::min<std::size_t>(cores, 4));
+    const std::size_t slices =
+        std::clamp<std::size_t>(asked.size() / kFormsPerSlice, 1, std::min<std::size_t>(cores, 4));
     std::vector<std::size_t> starts;
     for (std::size_t k = 0; k <= slices; ++k) starts.push_back(asked.size() * k / slices);
     bool written = writeFile(folder.path() + "/WORD.MOD", kOptions);
@@ -222,9 +230,10 @@ AnalyserProposals proposeWithAnalyser(const std::vector<UnknownForm> &forms, con
     std::vector<std::future<ChildOutcome>> runs;
     for (std::size_t k = 0; k < slices; ++k)
         runs.push_back(std::async(std::launch::async, [&, k] {
-            return runChildProcess(settings.program,
-                                   {"input" + std::to_string(k) + ".txt", "output" + std::to_string(k) + ".txt"},
-                                   folder.path(), settings.timeLimit);
+            return runChildProcess(
+                settings.program,
+                {"input" + std::to_string(k) + ".txt", "output" + std::to_string(k) + ".txt"}, folder.path(),
+                settings.timeLimit);
         }));
     std::vector<ChildOutcome> results;
     for (auto &run : runs) results.push_back(run.get());
@@ -313,8 +322,8 @@ std::string analyserFailureMessage(const AnalyserProposals &outcome, const Analy
             return "L'analizzatore morfologico (" + settings.program +
                    ") non e' installato. Per installarlo: sudo apt-get install whitakers-words." + rest;
         case AnalyserFailure::CannotStart:
-            return "L'analizzatore morfologico (" + settings.program + ") non si avvia (errore " + outcome.detail +
-                   ")." + rest;
+            return "L'analizzatore morfologico (" + settings.program + ") non si avvia (errore " +
+                   outcome.detail + ")." + rest;
         case AnalyserFailure::Crashed:
             return "L'analizzatore morfologico si e' interrotto (" + outcome.detail + ")." + rest;
         case AnalyserFailure::TimedOut: {

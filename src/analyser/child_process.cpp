@@ -28,7 +28,8 @@ std::string locate(const std::string &program) {
         if (folder.empty()) folder = ".";
         const std::string candidate = folder + "/" + program;
         struct stat info {};
-        if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(candidate.c_str(), X_OK) == 0)
+        if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            access(candidate.c_str(), X_OK) == 0)
             return candidate;
         if (colon == std::string_view::npos) return {};
         folders.remove_prefix(colon + 1);

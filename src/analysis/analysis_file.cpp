@@ -76,7 +76,8 @@ void loadAnalysisFile(const std::string &path, Grid &grid, WhenMissing whenMissi
         grid.setText(row, kIndicator, record.indicator);
         // A saved proposal is shown as a proposal again.
         if (isProposalRow(grid, row))
-            for (std::size_t column = kLemma; column < kCount; ++column) grid.setColour(row, column, kProposalColour);
+            for (std::size_t column = kLemma; column < kCount; ++column)
+                grid.setColour(row, column, kProposalColour);
     }
 }
 

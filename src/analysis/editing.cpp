@@ -63,7 +63,8 @@ std::string folded(std::string_view text) {
 // A confirmed proposal: no indicator, the analysis columns in the ordinary colour.
 void makeOrdinary(Grid &grid, std::size_t row) {
     grid.setText(row, kIndicator, "");
-    for (std::size_t column = kLemma; column < kCount; ++column) grid.setColour(row, column, TextColour::Default);
+    for (std::size_t column = kLemma; column < kCount; ++column)
+        grid.setColour(row, column, TextColour::Default);
 }
 
 // The identity test's key of an analysis: what holdsAnalysis compares, in one text.
@@ -158,7 +159,8 @@ ApplyResult applyEdit(AnalysisWorkspace &workspace, const AnalysisFields &fields
     }
 
     setRowTexts(grid, row, fields);
-    const bool confirmed = result.outcome == ApplyOutcome::Added || result.outcome == ApplyOutcome::AlreadyPresent;
+    const bool confirmed =
+        result.outcome == ApplyOutcome::Added || result.outcome == ApplyOutcome::AlreadyPresent;
     if (confirmed && isProposalRow(grid, row)) makeOrdinary(grid, row);
     highlightRow(grid, row);
     return result;
@@ -179,10 +181,11 @@ AcceptResult acceptProposals(AnalysisWorkspace &workspace, const std::optional<T
     std::set<std::string> held;
     for (const ThesaurusEntry &entry : workspace.table)
         if (!entry.sentinel())
-            held.insert(analysisKey({std::string(entry.form()), std::string(entry.lemma()),
-                                     std::string(entry.translation()), std::string(entry.category()),
-                                     std::string(entry.caseGenderNumber()), std::string(entry.moodTenseVoice())},
-                                    workspace.kind));
+            held.insert(
+                analysisKey({std::string(entry.form()), std::string(entry.lemma()),
+                             std::string(entry.translation()), std::string(entry.category()),
+                             std::string(entry.caseGenderNumber()), std::string(entry.moodTenseVoice())},
+                            workspace.kind));
     std::vector<std::size_t> rows;
     std::vector<std::pair<std::size_t, AnalysisFields>> additions;
     for (std::size_t row = 1; row < grid.rowCount(); ++row) {
@@ -190,16 +193,17 @@ AcceptResult acceptProposals(AnalysisWorkspace &workspace, const std::optional<T
         rows.push_back(row);
         AnalysisFields fields = rowFields(grid, row);
         if (fields.form.empty()) fields.form = kEmptyValue;
-        if (held.insert(analysisKey(fields, workspace.kind)).second) additions.emplace_back(row, std::move(fields));
+        if (held.insert(analysisKey(fields, workspace.kind)).second)
+            additions.emplace_back(row, std::move(fields));
     }
     if (rows.empty()) {
         prompter.inform(std::string(kAcceptTitle), std::string(kNoProposals), Icon::Information);
         return {};
     }
-    const std::string question = additions.size() == 1
-                                     ? std::string("1 analisi proposta sara' aggiunta al Thesaurus. Continuare?")
-                                     : std::to_string(additions.size()) +
-                                           " analisi proposte saranno aggiunte al Thesaurus. Continuare?";
+    const std::string question =
+        additions.size() == 1 ? std::string("1 analisi proposta sara' aggiunta al Thesaurus. Continuare?")
+                              : std::to_string(additions.size()) +
+                                    " analisi proposte saranno aggiunte al Thesaurus. Continuare?";
     if (!prompter.askYesNo(std::string(kAcceptTitle), question)) return {};
 
     AcceptResult result;

@@ -17,10 +17,10 @@ namespace {
 
 // Prefixes that Latin writes assimilated or not: each pair both ways.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 26> kPrefixes = {{
-    {"adf", "aff"}, {"adl", "all"}, {"adp", "app"}, {"adc", "acc"}, {"adg", "agg"}, {"ads", "ass"},
-    {"adt", "att"}, {"adr", "arr"}, {"adq", "acq"}, {"conl", "coll"}, {"conm", "comm"}, {"conr", "corr"},
-    {"conp", "comp"}, {"conb", "comb"}, {"inm", "imm"}, {"inl", "ill"}, {"inr", "irr"}, {"inp", "imp"},
-    {"inb", "imb"}, {"obp", "opp"}, {"obf", "off"}, {"obc", "occ"}, {"subp", "supp"}, {"subf", "suff"},
+    {"adf", "aff"},   {"adl", "all"},   {"adp", "app"}, {"adc", "acc"},   {"adg", "agg"},   {"ads", "ass"},
+    {"adt", "att"},   {"adr", "arr"},   {"adq", "acq"}, {"conl", "coll"}, {"conm", "comm"}, {"conr", "corr"},
+    {"conp", "comp"}, {"conb", "comb"}, {"inm", "imm"}, {"inl", "ill"},   {"inr", "irr"},   {"inp", "imp"},
+    {"inb", "imb"},   {"obp", "opp"},   {"obf", "off"}, {"obc", "occ"},   {"subp", "supp"}, {"subf", "suff"},
     {"subc", "succ"}, {"subg", "sugg"},
 }};
 
@@ -169,7 +169,8 @@ std::vector<std::string> spellingVariants(std::string_view lowered) {
     apply([&](const std::string &s) {
         for (const auto &[plain, assimilated] : kPrefixes) {
             if (s.starts_with(plain)) spellings.push_back(std::string(assimilated) + s.substr(plain.size()));
-            if (s.starts_with(assimilated)) spellings.push_back(std::string(plain) + s.substr(assimilated.size()));
+            if (s.starts_with(assimilated))
+                spellings.push_back(std::string(plain) + s.substr(assimilated.size()));
         }
     });
     apply([&](const std::string &s) {
@@ -203,7 +204,8 @@ Proposals proposeFromThesaurus(const std::vector<UnknownForm> &forms, const Thes
                 found = index.analyses(hosts);
                 for (AnalysisFields &fields : found) {
                     fields.translation = std::string(split->marker) + fields.translation;
-                    fields.translation.resize(std::min(fields.translation.size(), thesaurus_format::kTranslationWidth));
+                    fields.translation.resize(
+                        std::min(fields.translation.size(), thesaurus_format::kTranslationWidth));
                 }
             }
         }

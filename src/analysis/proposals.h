@@ -18,7 +18,7 @@
 
 namespace orbalis {
 
-inline constexpr std::string_view kProposalMark = "?";  // the indicator of a proposed analysis
+inline constexpr std::string_view kProposalMark = "?";                // the indicator of a proposed analysis
 inline constexpr TextColour kProposalColour = TextColour::DarkGreen;  // its analysis columns
 
 // Proposed analyses by lower-cased form. The form field of each analysis is left empty: the grid

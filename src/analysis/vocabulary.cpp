@@ -16,8 +16,8 @@ namespace orbalis {
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kMarkers = {"(comp.) ", "(superl.) ", "[e] ", "[?] ", "[o] ",
-                                                      "(+ cum) "};
+constexpr std::array<std::string_view, 6> kMarkers = {"(comp.) ", "(superl.) ", "[e] ",
+                                                      "[?] ",     "[o] ",       "(+ cum) "};
 
 std::string_view withoutMarkers(std::string_view translation) {
     for (bool again = true; again;) {

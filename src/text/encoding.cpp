@@ -86,23 +86,40 @@ char baseLetter(char32_t code) {
         return base == '-' ? 0 : base;
     }
     switch (code) {
-    case 0x1CD: return 'A';
-    case 0x1CE: return 'a';
-    case 0x1CF: return 'I';
-    case 0x1D0: return 'i';
-    case 0x1D1: return 'O';
-    case 0x1D2: return 'o';
-    case 0x1D3: return 'U';
-    case 0x1D4: return 'u';
-    case 0x1E2: return '\xC6';  // Ǣ: Æ with its macron
-    case 0x1E3: return '\xE6';  // ǣ
-    case 0x232: return 'Y';
-    case 0x233: return 'y';
-    case 0x1E16: return 'E';  // Ḗ
-    case 0x1E17: return 'e';
-    case 0x1E52: return 'O';  // Ṓ
-    case 0x1E53: return 'o';
-    default: return 0;
+        case 0x1CD:
+            return 'A';
+        case 0x1CE:
+            return 'a';
+        case 0x1CF:
+            return 'I';
+        case 0x1D0:
+            return 'i';
+        case 0x1D1:
+            return 'O';
+        case 0x1D2:
+            return 'o';
+        case 0x1D3:
+            return 'U';
+        case 0x1D4:
+            return 'u';
+        case 0x1E2:
+            return '\xC6';  // Ǣ: Æ with its macron
+        case 0x1E3:
+            return '\xE6';  // ǣ
+        case 0x232:
+            return 'Y';
+        case 0x233:
+            return 'y';
+        case 0x1E16:
+            return 'E';  // Ḗ
+        case 0x1E17:
+            return 'e';
+        case 0x1E52:
+            return 'O';  // Ṓ
+        case 0x1E53:
+            return 'o';
+        default:
+            return 0;
     }
 }
 

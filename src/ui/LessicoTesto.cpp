@@ -56,9 +56,9 @@ void LessicoTesto::showVocabulary(const std::vector<VocabularyEntry> &entries, c
     m_model->apply(GridChange::reset());
     statusSource->setText(source);
     const QLocale italian(QLocale::Italian, QLocale::Italy);
-    statusLemmas->setText(entries.size() == 1 ? QStringLiteral("1 lemma")
-                                              : italian.toString(qulonglong(entries.size())) +
-                                                    QStringLiteral(" lemmi"));
+    statusLemmas->setText(entries.size() == 1
+                              ? QStringLiteral("1 lemma")
+                              : italian.toString(qulonglong(entries.size())) + QStringLiteral(" lemmi"));
 }
 
 }  // namespace orbalis::ui

@@ -20,12 +20,12 @@
 #include "analysis/proposals.h"
 #include "analysis/vocabulary.h"
 #include "lexicon/lexicon.h"
+#include "ui/LessicoTesto.h"
 #include "ui/busy_cursor.h"
 #include "ui/command_guard.h"
 #include "ui/desktop.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
-#include "ui/LessicoTesto.h"
 #include "ui/menus.h"
 #include "ui/text_codec.h"
 #include "ui/title_banner.h"
@@ -220,7 +220,8 @@ void AnalysisWindow::buildMenus() {
     dupliquer = addEntry(edition, "dupliquer", QStringLiteral("&Duplicare una linea"),
                          QKeySequence(Qt::CTRL | Qt::Key_D));
     edition->addSeparator();
-    suggerisci = addEntry(edition, "suggerisci", QStringLiteral("&Suggerisci analisi"), QKeySequence(Qt::Key_F7));
+    suggerisci =
+        addEntry(edition, "suggerisci", QStringLiteral("&Suggerisci analisi"), QKeySequence(Qt::Key_F7));
     accetta = addEntry(edition, "accetta", QStringLiteral("&Accetta i suggerimenti"));
     sconosciuta = addEntry(edition, "sconosciuta", QStringLiteral("&Forma sconosciuta successiva"),
                            QKeySequence(Qt::Key_F3));
@@ -300,7 +301,8 @@ void AnalysisWindow::updateStatus() {
 const ThesaurusTable &AnalysisWindow::proposalsTable() {
     if (!m_workspace.table.empty()) return m_workspace.table;
     if (!m_builtInTable)
-        m_builtInTable = loadThesaurusTable(m_desktop.data().builtInThesaurus, EntryTrim::FormOnly, WhenMissing::ReadEmpty);
+        m_builtInTable = loadThesaurusTable(m_desktop.data().builtInThesaurus, EntryTrim::FormOnly,
+                                            WhenMissing::ReadEmpty);
     return *m_builtInTable;
 }
 
@@ -310,13 +312,15 @@ void AnalysisWindow::suggestAnalyses() {
     const bool done = runCommand(prompter(), [&] {
         BusyCursor busy;
         const auto lexicon = loadLexicon(m_desktop.data().lexicon, WhenMissing::ReadEmpty);
-        outcome = proposeForGrid(m_workspace.grid, proposalsTable(), lexicon ? *lexicon : LexiconTable{}, settings);
+        outcome =
+            proposeForGrid(m_workspace.grid, proposalsTable(), lexicon ? *lexicon : LexiconTable{}, settings);
         showChange(placeProposals(m_workspace, outcome.proposals).change);
     });
     if (!done) return;
     if (m_workspace.selectedRow != 0) rowChosen(m_workspace.selectedRow);
     if (outcome.failure != AnalyserFailure::None)
-        prompter().inform(std::string(kAnalyserTitle), analyserFailureMessage(outcome, settings), Icon::Information);
+        prompter().inform(std::string(kAnalyserTitle), analyserFailureMessage(outcome, settings),
+                          Icon::Information);
 }
 
 void AnalysisWindow::acceptSuggestions() {

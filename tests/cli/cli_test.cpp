@@ -59,8 +59,8 @@ protected:
 
     // A run that has not ended after 20 s is stopped, and fails its test.
     CliRun cli(const std::vector<std::string> &args, const std::string &input = "/dev/null") {
-        std::string command =
-            "ORBALIS_DATA_DIR=" + quoted(dir.root().string()) + " " + environment + " timeout 20 " + ORBALIS_CLI;
+        std::string command = "ORBALIS_DATA_DIR=" + quoted(dir.root().string()) + " " + environment +
+                              " timeout 20 " + ORBALIS_CLI;
         for (const auto &arg : args) command += " " + quoted(arg);
         command += " <" + quoted(input) + " 2>" + quoted(dir.path("stderr"));
         CliRun run{};
@@ -105,8 +105,8 @@ TEST_F(Cli, SuggestProposesFromTheThesaurusAndSaysOnceWhyTheAnalyserGaveNothing)
 
     const CliRun vocabulary = cli({"vocabulary", text("w.txt", "arma est armaque est\n"), "--suggest"});
     ASSERT_EQ(vocabulary.status, 0) << vocabulary.err;
-    EXPECT_EQ(lines(vocabulary.out),
-              (std::vector<std::string>{"arma\tN2\tle armi\t2", "edo\tV6\tmangia\t2", "sum\tV6\t\xc3\xa8\t2"}));
+    EXPECT_EQ(lines(vocabulary.out), (std::vector<std::string>{"arma\tN2\tle armi\t2", "edo\tV6\tmangia\t2",
+                                                               "sum\tV6\t\xc3\xa8\t2"}));
 }
 
 TEST_F(Cli, SuggestWithTheRealAnalyser) {
@@ -115,7 +115,8 @@ TEST_F(Cli, SuggestWithTheRealAnalyser) {
     const CliRun run = cli({"analyse", text("r.txt", "amabant\n"), "--suggest"});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.err, "");
-    EXPECT_EQ(lines(run.out), (std::vector<std::string>{"amabant\tamo\tamare\tV1\t3 pl.\tind. impf. act.\t?"}));
+    EXPECT_EQ(lines(run.out),
+              (std::vector<std::string>{"amabant\tamo\tamare\tV1\t3 pl.\tind. impf. act.\t?"}));
 }
 
 TEST_F(Cli, SortedOptionStopsTheScanAndUtf8TextIsRead) {

@@ -403,8 +403,9 @@ TEST_F(EditSessionTest, ProposalsAreShownFoundConfirmedAndListedInTheVocabulary)
     unsetenv("ORBALIS_ANALYSER");
     EXPECT_EQ(cell(workspace, 1, 2), "[e] armi");
     EXPECT_EQ(cell(workspace, 1, 6), "?");
-    EXPECT_EQ(workspace.gridModel()->data(workspace.gridModel()->index(0, 1), Qt::ForegroundRole).value<QColor>(),
-              QColor(0, 128, 0));
+    EXPECT_EQ(
+        workspace.gridModel()->data(workspace.gridModel()->index(0, 1), Qt::ForegroundRole).value<QColor>(),
+        QColor(0, 128, 0));
     EXPECT_EQ(workspace.statusKnown->text(), "1 forma nota");
     EXPECT_EQ(workspace.statusProposed->text(), "1 forma proposta");
     EXPECT_EQ(workspace.statusUnknown->text(), "1 forma sconosciuta (33,3 %)");
@@ -415,8 +416,8 @@ TEST_F(EditSessionTest, ProposalsAreShownFoundConfirmedAndListedInTheVocabulary)
     EXPECT_EQ(workspace.Text1->text(), "nix");
 
     const auto before = readBytes(user).size();
-    m_prompter.expectYesNo("Accetta i suggerimenti", "1 analisi proposta sara' aggiunta al Thesaurus. Continuare?",
-                           true);
+    m_prompter.expectYesNo("Accetta i suggerimenti",
+                           "1 analisi proposta sara' aggiunta al Thesaurus. Continuare?", true);
     workspace.accetta->trigger();
     EXPECT_EQ(readBytes(user).size(), before + 216);
     EXPECT_EQ(cell(workspace, 1, 6), "");

@@ -14,13 +14,13 @@
 #include <string_view>
 #include <vector>
 
+#include "analyser/analyser_proposals.h"
 #include "analysis/analysis_file.h"
 #include "analysis/analysis_grid.h"
+#include "analysis/vocabulary.h"
 #include "cli/cli_prompter.h"
 #include "cli/describe_error.h"
 #include "lexicon/lexicon.h"
-#include "analyser/analyser_proposals.h"
-#include "analysis/vocabulary.h"
 #include "print/grid_report.h"
 #include "records/data_paths.h"
 #include "records/file_error.h"

@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analyser/analyser_conversion.h"
 #include "cli/describe_error.h"
 #include "records/fixed_text.h"
 #include "records/lexicon_record.h"
@@ -24,7 +25,6 @@
 #include "text/encoding.h"
 #include "text/text_file.h"
 #include "text/tokenizer.h"
-#include "analyser/analyser_conversion.h"
 
 namespace orbalis::data_tool {
 namespace {

@@ -52,7 +52,8 @@ class AnalyserFailures : public ::testing::TestWithParam<FailureCase> {};
 TEST_P(AnalyserFailures, GiveNoProposalsAndOneMessage) {
     TempDir dir;
     const FailureCase &c = GetParam();
-    const AnalyserSettings settings{c.script ? writeScript(dir, c.script, c.executable) : dir.path("absent"), 400ms};
+    const AnalyserSettings settings{c.script ? writeScript(dir, c.script, c.executable) : dir.path("absent"),
+                                    400ms};
     const auto started = std::chrono::steady_clock::now();
     const AnalyserProposals outcome = proposeWithAnalyser(formsNamed({"amo", "amas"}), {}, settings);
     EXPECT_LT(std::chrono::steady_clock::now() - started, 5s) << "the time limit holds";
@@ -64,26 +65,28 @@ TEST_P(AnalyserFailures, GiveNoProposalsAndOneMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Analyser, AnalyserFailures,
-    ::testing::Values(
-        FailureCase{"Absent", nullptr, true, AnalyserFailure::NotInstalled, "L'analizzatore morfologico ("},
-        FailureCase{"NotExecutable", "exit 0", false, AnalyserFailure::CannotStart,
-                    "L'analizzatore morfologico ("},
-        FailureCase{"Crashing", "kill -SEGV $$", true, AnalyserFailure::Crashed,
-                    "L'analizzatore morfologico si e' interrotto (segnale 11)"},
-        FailureCase{"FailingStatus", "exit 3", true, AnalyserFailure::Crashed,
-                    "L'analizzatore morfologico si e' interrotto (codice di uscita 3)"},
-        FailureCase{"Hanging", "sleep 30", true, AnalyserFailure::TimedOut,
-                    "L'analizzatore morfologico non ha risposto entro 1 secondo"},
-        FailureCase{"Garbage", "printf 'qqq\\377\\n\\n\\0 ========' > \"$2\"", true, AnalyserFailure::Unreadable,
-                    "La risposta dell'analizzatore morfologico non e' leggibile."},
-        FailureCase{"NoOutput", "exit 0", true, AnalyserFailure::Unreadable,
-                    "La risposta dell'analizzatore morfologico"}),
+    ::testing::Values(FailureCase{"Absent", nullptr, true, AnalyserFailure::NotInstalled,
+                                  "L'analizzatore morfologico ("},
+                      FailureCase{"NotExecutable", "exit 0", false, AnalyserFailure::CannotStart,
+                                  "L'analizzatore morfologico ("},
+                      FailureCase{"Crashing", "kill -SEGV $$", true, AnalyserFailure::Crashed,
+                                  "L'analizzatore morfologico si e' interrotto (segnale 11)"},
+                      FailureCase{"FailingStatus", "exit 3", true, AnalyserFailure::Crashed,
+                                  "L'analizzatore morfologico si e' interrotto (codice di uscita 3)"},
+                      FailureCase{"Hanging", "sleep 30", true, AnalyserFailure::TimedOut,
+                                  "L'analizzatore morfologico non ha risposto entro 1 secondo"},
+                      FailureCase{"Garbage", "printf 'qqq\\377\\n\\n\\0 ========' > \"$2\"", true,
+                                  AnalyserFailure::Unreadable,
+                                  "La risposta dell'analizzatore morfologico non e' leggibile."},
+                      FailureCase{"NoOutput", "exit 0", true, AnalyserFailure::Unreadable,
+                                  "La risposta dell'analizzatore morfologico"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 TEST(Analyser, AbsentProgramMessageSaysHowToInstallIt) {
     const AnalyserSettings settings{"/nonexistent/whitakers-words", 1s};
     const auto outcome = proposeWithAnalyser(formsNamed({"amo"}), {}, settings);
-    EXPECT_NE(analyserFailureMessage(outcome, settings).find("apt-get install whitakers-words"), std::string::npos);
+    EXPECT_NE(analyserFailureMessage(outcome, settings).find("apt-get install whitakers-words"),
+              std::string::npos);
 }
 
 TEST(Analyser, ReportsAreCutPerFormConvertedAndTranslated) {
@@ -93,7 +96,8 @@ TEST(Analyser, ReportsAreCutPerFormConvertedAndTranslated) {
     chmod(program.c_str(), 0755);
     // Enough forms for slices side by side; a form of other letters is not asked.
     std::vector<UnknownForm> forms;
-    for (int i = 0; i < 250; ++i) forms.push_back({std::string{'f', char('a' + i / 26), char('a' + i % 26)}, false});
+    for (int i = 0; i < 250; ++i)
+        forms.push_back({std::string{'f', char('a' + i / 26), char('a' + i % 26)}, false});
     forms.push_back({"po\xebta", false});
     const LexiconTable lexicon{{"amo", "amare", "V1", "_", "_", 1}};
     const auto outcome = proposeWithAnalyser(forms, lexicon, {program, 10s});
@@ -119,8 +123,8 @@ TEST(Analyser, ThesaurusProposalsStayWhenTheAnalyserFails) {
 TEST(Analyser, RealAnalyserProposesForUnknownForms) {
     if (system("command -v whitakers-words >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "whitakers-words is not installed (scripts/setup installs it)";
-    const auto outcome =
-        proposeWithAnalyser({{"amabantur", false}, {"faciundi", false}, {"qqqq", false}}, {}, AnalyserSettings{});
+    const auto outcome = proposeWithAnalyser({{"amabantur", false}, {"faciundi", false}, {"qqqq", false}}, {},
+                                             AnalyserSettings{});
     ASSERT_EQ(outcome.failure, AnalyserFailure::None);
     ASSERT_TRUE(outcome.proposals.count("amabantur"));
     EXPECT_EQ(outcome.proposals.at("amabantur").front().lemma, "amo");

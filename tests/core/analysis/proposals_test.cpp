@@ -40,13 +40,19 @@ TEST_P(SpellingVariants, IncludeTheOtherSpelling) {
 
 INSTANTIATE_TEST_SUITE_P(
     Proposals, SpellingVariants,
-    ::testing::Values(SpellingCase{"Diaeresis", "po\xebta", "poeta"}, SpellingCase{"Accent", "d\xe9" "a", "dea"},
-                      SpellingCase{"Ae", "c\xe6tera", "caetera"}, SpellingCase{"J", "jam", "iam"}, SpellingCase{"VAsU", "vir", "uir"},
-                      SpellingCase{"UAsV", "uirum", "virum"}, SpellingCase{"UBetweenVowels", "nouus", "novus"},
+    ::testing::Values(SpellingCase{"Diaeresis", "po\xebta", "poeta"},
+                      SpellingCase{"Accent",
+                                   "d\xe9"
+                                   "a",
+                                   "dea"},
+                      SpellingCase{"Ae", "c\xe6tera", "caetera"}, SpellingCase{"J", "jam", "iam"},
+                      SpellingCase{"VAsU", "vir", "uir"}, SpellingCase{"UAsV", "uirum", "virum"},
+                      SpellingCase{"UBetweenVowels", "nouus", "novus"},
                       SpellingCase{"UAfterR", "seruus", "servus"}, SpellingCase{"Adf", "adfero", "affero"},
-                      SpellingCase{"Aff", "affero", "adfero"}, SpellingCase{"Conl", "conloquium", "colloquium"},
-                      SpellingCase{"Inm", "inmortalis", "immortalis"}, SpellingCase{"Adp", "appeto", "adpeto"},
-                      SpellingCase{"Und", "faciundi", "faciendi"},
+                      SpellingCase{"Aff", "affero", "adfero"},
+                      SpellingCase{"Conl", "conloquium", "colloquium"},
+                      SpellingCase{"Inm", "inmortalis", "immortalis"},
+                      SpellingCase{"Adp", "appeto", "adpeto"}, SpellingCase{"Und", "faciundi", "faciendi"},
                       SpellingCase{"Combined", "adiuuandi", "adiuvandi"}),
     [](const auto &info) { return std::string(info.param.name); });
 
@@ -83,7 +89,8 @@ std::string thesaurusBytes(std::initializer_list<AnalysisFields> analyses) {
 
 std::vector<std::string> column(const Grid &grid, std::size_t col) {
     std::vector<std::string> texts;
-    for (std::size_t row = 1; row < grid.rowCount(); ++row) texts.emplace_back(trimRight(grid.text(row, col)));
+    for (std::size_t row = 1; row < grid.rowCount(); ++row)
+        texts.emplace_back(trimRight(grid.text(row, col)));
     return texts;
 }
 
@@ -99,7 +106,8 @@ protected:
         workspace = openAnalysisWorkspace("Po\xebta arma virumque canit xyz", thesaurus, LookupMode::Full);
     }
     void place() {
-        const auto placed = placeProposals(workspace, proposeFromThesaurus(unknownForms(workspace.grid), workspace.table));
+        const auto placed =
+            placeProposals(workspace, proposeFromThesaurus(unknownForms(workspace.grid), workspace.table));
         EXPECT_EQ(placed.rows, 3u);
     }
 
@@ -113,8 +121,10 @@ TEST_F(ProposalRows, ReplaceNotFoundRowsWithMarkedColouredRows) {
     workspace.selectedRow = 5;  // xyz, which keeps its row
     place();
     const Grid &grid = workspace.grid;
-    EXPECT_EQ(column(grid, kForm), (std::vector<std::string>{"Po\xebta", "arma", "virumque", "virumque", "canit", "xyz"}));
-    EXPECT_EQ(column(grid, kTranslation), (std::vector<std::string>{"poeta", "armi", "[e] uomo", "[e] uomo", "_", "_"}));
+    EXPECT_EQ(column(grid, kForm),
+              (std::vector<std::string>{"Po\xebta", "arma", "virumque", "virumque", "canit", "xyz"}));
+    EXPECT_EQ(column(grid, kTranslation),
+              (std::vector<std::string>{"poeta", "armi", "[e] uomo", "[e] uomo", "_", "_"}));
     EXPECT_EQ(column(grid, kIndicator), (std::vector<std::string>{"?", "", "?", "?", "*", "*"}));
     EXPECT_EQ(grid.colour(1, kLemma), kProposalColour);
     EXPECT_EQ(grid.colour(4, kMoodTenseVoice), kProposalColour);
@@ -123,7 +133,8 @@ TEST_F(ProposalRows, ReplaceNotFoundRowsWithMarkedColouredRows) {
     EXPECT_EQ(workspace.selectedRow, 6u) << "the selection follows its row";
 
     const GridSummary summary = summariseGrid(grid);
-    EXPECT_EQ(std::make_tuple(summary.known(), summary.proposed, summary.unknown), std::make_tuple(1u, 2u, 2u));
+    EXPECT_EQ(std::make_tuple(summary.known(), summary.proposed, summary.unknown),
+              std::make_tuple(1u, 2u, 2u));
     // F3 goes through every row that needs work and wraps round.
     EXPECT_EQ(nextRowNeedingWork(grid, 0), 1u);
     EXPECT_EQ(nextRowNeedingWork(grid, 1), 3u);
@@ -133,7 +144,8 @@ TEST_F(ProposalRows, ReplaceNotFoundRowsWithMarkedColouredRows) {
 TEST_F(ProposalRows, ApplyingWithAdditionConfirmsOneProposal) {
     place();
     ASSERT_TRUE(selectRow(workspace, 3));
-    const auto applied = applyEdit(workspace, rowTexts(workspace.grid, 3), ThesaurusAddition{thesaurus}, prompter);
+    const auto applied =
+        applyEdit(workspace, rowTexts(workspace.grid, 3), ThesaurusAddition{thesaurus}, prompter);
     EXPECT_EQ(applied.outcome, ApplyOutcome::Added);
     EXPECT_EQ(trimRight(workspace.grid.text(3, kIndicator)), "");
     EXPECT_EQ(workspace.grid.colour(3, kLemma), TextColour::Default);
@@ -148,7 +160,8 @@ TEST_F(ProposalRows, AcceptingAppendsEachAnalysisOnceAfterOneQuestion) {
     place();
     const auto before = readBytes(thesaurus);
     // poeta's proposal is its own spelling held already only under another form: it is added.
-    prompter.expectYesNo("Accetta i suggerimenti", "3 analisi proposte saranno aggiunte al Thesaurus. Continuare?", true);
+    prompter.expectYesNo("Accetta i suggerimenti",
+                         "3 analisi proposte saranno aggiunte al Thesaurus. Continuare?", true);
     const AcceptResult result = acceptProposals(workspace, ThesaurusAddition{thesaurus}, prompter);
     EXPECT_EQ(std::make_pair(result.added, result.confirmed), std::make_pair(std::size_t{3}, std::size_t{3}));
     const auto after = readBytes(thesaurus);
@@ -163,7 +176,8 @@ TEST_F(ProposalRows, AcceptingAppendsEachAnalysisOnceAfterOneQuestion) {
     prompter.expectInform("Accetta i suggerimenti", "Non ci sono proposte da confermare.", Icon::Information);
     acceptProposals(workspace, ThesaurusAddition{thesaurus}, prompter);
     workspace.grid.setText(1, kIndicator, "?");
-    prompter.expectYesNo("Accetta i suggerimenti", "0 analisi proposte saranno aggiunte al Thesaurus. Continuare?", true);
+    prompter.expectYesNo("Accetta i suggerimenti",
+                         "0 analisi proposte saranno aggiunte al Thesaurus. Continuare?", true);
     EXPECT_EQ(acceptProposals(workspace, ThesaurusAddition{thesaurus}, prompter).added, 0u);
     EXPECT_EQ(readBytes(thesaurus).size(), after.size());
 }
@@ -174,7 +188,8 @@ TEST_F(ProposalRows, BuiltInThesaurusAndAnsweringNoChangeNothing) {
     prompter.expectInformStartingWith("Accetta i suggerimenti", "Il Thesaurus Orbalis non accetta aggiunte",
                                       Icon::Information);
     EXPECT_EQ(acceptProposals(workspace, std::nullopt, prompter).confirmed, 0u);
-    prompter.expectYesNo("Accetta i suggerimenti", "3 analisi proposte saranno aggiunte al Thesaurus. Continuare?", false);
+    prompter.expectYesNo("Accetta i suggerimenti",
+                         "3 analisi proposte saranno aggiunte al Thesaurus. Continuare?", false);
     EXPECT_EQ(acceptProposals(workspace, ThesaurusAddition{thesaurus}, prompter).confirmed, 0u);
     EXPECT_EQ(readBytes(thesaurus), before);
     EXPECT_EQ(column(workspace.grid, kIndicator)[0], "?");
@@ -200,12 +215,12 @@ TEST(Vocabulary, CountsEachTokenOncePerLemma) {
                                      {"est", "sum", "essere", "V6", "3 sg.", "ind. pr\xe9s. act."},
                                      {"amor", "amor", "(comp.) amore", "N3", "nom. m. sg.", "_"},
                                      {"amor", "amo", "amare", "V1", "1 sg.", "ind. pr\xe9s. pass."}}));
-    const AnalysisWorkspace workspace = openAnalysisWorkspace("Rosa rosa est amor est xyz", path, LookupMode::Full);
-    EXPECT_EQ(textVocabulary(workspace.grid),
-              (std::vector<VocabularyEntry>{{"amo", "V1", "amare", 1},
-                                            {"amor", "N3", "amore", 1},
-                                            {"rosa", "N1", "rosa", 2},
-                                            {"sum", "V6", "essere", 2}}));
+    const AnalysisWorkspace workspace =
+        openAnalysisWorkspace("Rosa rosa est amor est xyz", path, LookupMode::Full);
+    EXPECT_EQ(textVocabulary(workspace.grid), (std::vector<VocabularyEntry>{{"amo", "V1", "amare", 1},
+                                                                            {"amor", "N3", "amore", 1},
+                                                                            {"rosa", "N1", "rosa", 2},
+                                                                            {"sum", "V6", "essere", 2}}));
 }
 
 }  // namespace

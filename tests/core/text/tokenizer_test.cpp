@@ -115,7 +115,10 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(MarkedText{"Macrons", "pr\u012bmus R\u014dm\u0101n\u012b", {"primus", "Romani"}},
                     MarkedText{"Breves", "c\u0103n\u012dt \u0232", {"canit", "Y"}},
                     MarkedText{"Capitals", "\u0100RMA \u0112t \u014cra", {"ARMA", "Et", "Ora"}},
-                    MarkedText{"AeWithMacron", "pr\u01e3da", {"pr\xe6" "da"}},
+                    MarkedText{"AeWithMacron",
+                               "pr\u01e3da",
+                               {"pr\xe6"
+                                "da"}},
                     MarkedText{"Decomposed", "pri\u0304mus ro\u0304\u0306sa\u0304", {"primus", "rosa"}},
                     // A mark with no letter before it still separates.
                     MarkedText{"MarkAfterSpace", "a \u0304b", {"a", "b"}},
