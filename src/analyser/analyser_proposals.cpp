@@ -22,26 +22,6 @@ namespace orbalis {
 
 namespace {
 
-// The analyser's options, read from WORD.MOD in its working folder: no joining of a participle
-// with a following form of esse; the other values are its defaults.
-constexpr std::string_view kOptions =
-    "TRIM_OUTPUT                       Y\n"
-    "HAVE_OUTPUT_FILE                  N\n"
-    "WRITE_OUTPUT_TO_FILE              N\n"
-    "DO_UNKNOWNS_ONLY                  N\n"
-    "WRITE_UNKNOWNS_TO_FILE            N\n"
-    "IGNORE_UNKNOWN_NAMES              Y\n"
-    "IGNORE_UNKNOWN_CAPS               Y\n"
-    "DO_COMPOUNDS                      N\n"
-    "DO_FIXES                          Y\n"
-    "DO_TRICKS                         Y\n"
-    "DO_DICTIONARY_FORMS               Y\n"
-    "SHOW_AGE                          N\n"
-    "SHOW_FREQUENCY                    N\n"
-    "DO_EXAMPLES                       N\n"
-    "DO_ONLY_MEANINGS                  N\n"
-    "DO_STEMS_FOR_UNKNOWN              N\n";
-
 // Fewer forms than this are not worth a second process.
 constexpr std::size_t kFormsPerSlice = 100;
 
@@ -215,7 +195,9 @@ AnalyserProposals proposeWithAnalyser(const std::vector<UnknownForm> &forms, con
         std::clamp<std::size_t>(asked.size() / kFormsPerSlice, 1, std::min<std::size_t>(cores, 4));
     std::vector<std::size_t> starts;
     for (std::size_t k = 0; k <= slices; ++k) starts.push_back(asked.size() * k / slices);
-    bool written = writeFile(folder.path() + "/WORD.MOD", kOptions);
+    // The analyser runs with its default options: it looks for its WORD.MOD in its data folder
+    // only, not in the working folder.
+    bool written = true;
     for (std::size_t k = 0; k < slices && written; ++k) {
         std::string input;
         for (std::size_t i = starts[k]; i < starts[k + 1]; ++i)
