@@ -209,13 +209,17 @@ AnalyserProposals proposeWithAnalyser(const std::vector<UnknownForm> &forms, con
         outcome.failure = AnalyserFailure::NoFolder;
         return outcome;
     }
+    auto limitFor = [&](std::size_t slice) {
+        const auto forms = static_cast<std::chrono::milliseconds::rep>(starts[slice + 1] - starts[slice]);
+        return settings.timeLimit + settings.timePerForm * forms;
+    };
     std::vector<std::future<ChildOutcome>> runs;
     for (std::size_t k = 0; k < slices; ++k)
         runs.push_back(std::async(std::launch::async, [&, k] {
             return runChildProcess(
                 settings.program,
                 {"input" + std::to_string(k) + ".txt", "output" + std::to_string(k) + ".txt"}, folder.path(),
-                settings.timeLimit);
+                limitFor(k));
         }));
     std::vector<ChildOutcome> results;
     for (auto &run : runs) results.push_back(run.get());
@@ -234,6 +238,7 @@ AnalyserProposals proposeWithAnalyser(const std::vector<UnknownForm> &forms, con
                 return outcome;
             case ChildOutcome::Status::TimedOut:
                 outcome.failure = AnalyserFailure::TimedOut;
+                outcome.detail = std::to_string((limitFor(0).count() + 999) / 1000);
                 return outcome;
             case ChildOutcome::Status::Finished:
                 if (run.exitCode != 0) {
@@ -308,11 +313,9 @@ std::string analyserFailureMessage(const AnalyserProposals &outcome, const Analy
                    outcome.detail + ")." + rest;
         case AnalyserFailure::Crashed:
             return "L'analizzatore morfologico si e' interrotto (" + outcome.detail + ")." + rest;
-        case AnalyserFailure::TimedOut: {
-            const auto seconds = (settings.timeLimit.count() + 999) / 1000;
-            return "L'analizzatore morfologico non ha risposto entro " + std::to_string(seconds) +
-                   (seconds == 1 ? " secondo" : " secondi") + " ed e' stato fermato." + rest;
-        }
+        case AnalyserFailure::TimedOut:
+            return "L'analizzatore morfologico non ha risposto entro " + outcome.detail +
+                   (outcome.detail == "1" ? " secondo" : " secondi") + " ed e' stato fermato." + rest;
         case AnalyserFailure::Unreadable:
             return "La risposta dell'analizzatore morfologico non e' leggibile." + rest;
         case AnalyserFailure::NoFolder:

@@ -16,7 +16,10 @@ namespace orbalis {
 
 struct AnalyserSettings {
     std::string program = "whitakers-words";  // a path, or a name looked up on PATH
+    // A process is stopped after timeLimit and timePerForm for each form it was given (the
+    // analyser needs about 1.3 ms of processor time a form here: a whole book stays within it).
     std::chrono::milliseconds timeLimit{20000};
+    std::chrono::milliseconds timePerForm{20};
 };
 
 // The settings of the running program: the analyser named by $ORBALIS_ANALYSER when it is set.
