@@ -1,6 +1,7 @@
 #include "analysis/analysis_file.h"
 
 #include "analysis/analysis_grid.h"
+#include "analysis/proposals.h"
 #include "records/analysis_record.h"
 #include "records/file_error.h"
 #include "records/file_system.h"
@@ -73,6 +74,10 @@ void loadAnalysisFile(const std::string &path, Grid &grid, WhenMissing whenMissi
         grid.setBold(row, kForm, true);
         grid.setColour(row, kForm, TextColour::DarkBlue);
         grid.setText(row, kIndicator, record.indicator);
+        // A saved proposal is shown as a proposal again.
+        if (isProposalRow(grid, row))
+            for (std::size_t column = kLemma; column < kCount; ++column)
+                grid.setColour(row, column, kProposalColour);
     }
 }
 

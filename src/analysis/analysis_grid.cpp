@@ -8,6 +8,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "analysis/proposals.h"
 #include "records/fixed_text.h"
 #include "text/encoding.h"
 
@@ -219,8 +220,15 @@ AnalysisWorkspace openAnalysisWorkspace(std::string_view text, const std::string
 
 GridSummary summariseGrid(const Grid &grid) {
     GridSummary summary;
+    enum class State { Known, Proposed, Unknown };
     const std::string *previousForm = nullptr;
-    bool previousUnknown = false;
+    State previous = State::Known;
+    auto count = [&](State state, bool add) {
+        std::size_t *counter = state == State::Unknown    ? &summary.unknown
+                               : state == State::Proposed ? &summary.proposed
+                                                          : nullptr;
+        if (counter) add ? ++*counter : --*counter;
+    };
     for (std::size_t row = 1; row < grid.rowCount(); ++row) {
         const std::string &form = grid.text(row, kForm);
         if (trimRight(form).empty() && trimRight(grid.text(row, kLemma)).empty()) {
@@ -229,20 +237,26 @@ GridSummary summariseGrid(const Grid &grid) {
         }
         ++summary.rows;
         const std::string_view lemma = trimRight(grid.text(row, kLemma));
-        const bool unknown =
-            trimRight(grid.text(row, kIndicator)) == kNotFoundMark && (lemma.empty() || lemma == kEmptyValue);
+        const std::string_view indicator = trimRight(grid.text(row, kIndicator));
+        const State state = indicator == kProposalMark ? State::Proposed
+                            : indicator == kNotFoundMark && (lemma.empty() || lemma == kEmptyValue)
+                                ? State::Unknown
+                                : State::Known;
         if (previousForm && *previousForm == form) {
-            // A further row of the same form: the form is known once any of its rows is.
-            if (previousUnknown && !unknown) {
-                --summary.unknown;
-                previousUnknown = false;
+            // A further row of the same form: known once any of its rows is, proposed once any
+            // of its rows is a proposal and none is known.
+            const State merged = std::min(previous, state);
+            if (merged != previous) {
+                count(previous, false);
+                count(merged, true);
+                previous = merged;
             }
             continue;
         }
         ++summary.forms;
-        if (unknown) ++summary.unknown;
+        count(state, true);
         previousForm = &form;
-        previousUnknown = unknown;
+        previous = state;
     }
     return summary;
 }

@@ -50,11 +50,14 @@ std::size_t fillAnalysisGrid(Grid &grid, const FormList &forms, const ThesaurusT
 
 // What a workspace's status bar tells of its grid. A run of consecutive rows with the same form
 // is one form of the text (its analyses, or a row duplicated for a further analysis); a form is
-// unknown while its rows carry the "*" indicator and no lemma has been typed in.
+// unknown while its rows carry the "*" indicator and no lemma has been typed in, proposed while
+// its rows are unknown or proposals ("?") and at least one is a proposal, known otherwise.
 struct GridSummary {
-    std::size_t rows = 0;     // data rows holding something
-    std::size_t forms = 0;    // forms of the text
-    std::size_t unknown = 0;  // forms the thesaurus did not know and the user has not analysed
+    std::size_t rows = 0;      // data rows holding something
+    std::size_t forms = 0;     // forms of the text
+    std::size_t unknown = 0;   // forms the thesaurus did not know and the user has not analysed
+    std::size_t proposed = 0;  // forms with proposed analyses waiting to be confirmed
+    std::size_t known() const { return forms - unknown - proposed; }
 };
 GridSummary summariseGrid(const Grid &grid);
 

@@ -1,8 +1,12 @@
 #include "analysis/editing.h"
 
 #include <array>
+#include <set>
+#include <utility>
+#include <vector>
 
 #include "analysis/analysis_file.h"
+#include "analysis/proposals.h"
 #include "records/file_error.h"
 #include "records/fixed_text.h"
 #include "records/record_file.h"
@@ -20,6 +24,13 @@ constexpr std::string_view kAlreadyPresent = "Forma (+Analisi) presenta in Thesa
 constexpr std::string_view kNoThesaurusChosen =
     "Nessun Thesaurus scelto: la modifica e' stata applicata alla griglia, ma l'analisi non e' stata "
     "aggiunta a un Thesaurus.";
+
+constexpr std::string_view kBuiltInRefusesProposals =
+    "Il Thesaurus Orbalis non accetta aggiunte: per confermare le proposte aprire l'analisi con un "
+    "Thesaurus personale.";
+constexpr std::string_view kNoThesaurusForProposals =
+    "Nessun Thesaurus scelto: le proposte non possono essere confermate.";
+constexpr std::string_view kNoProposals = "Non ci sono proposte da confermare.";
 
 bool isDataRow(const Grid &grid, std::size_t row) {
     return row >= 1 && row < grid.rowCount();
@@ -47,6 +58,29 @@ void highlightRow(Grid &grid, std::size_t row) {
 
 std::string folded(std::string_view text) {
     return lowerCp1252(trimRight(text));
+}
+
+// A confirmed proposal: no indicator, the analysis columns in the ordinary colour.
+void makeOrdinary(Grid &grid, std::size_t row) {
+    grid.setText(row, kIndicator, "");
+    for (std::size_t column = kLemma; column < kCount; ++column)
+        grid.setColour(row, column, TextColour::Default);
+}
+
+// The identity test's key of an analysis: what holdsAnalysis compares, in one text.
+std::string analysisKey(const AnalysisFields &fields, WorkspaceKind kind) {
+    auto value = [](std::string_view text) {
+        const std::string lowered = folded(text);
+        return lowered.empty() ? std::string(kEmptyValue) : lowered;
+    };
+    std::string key =
+        kind == WorkspaceKind::Reopened ? folded(fields.form) : lowerCp1252(std::string_view(fields.form));
+    for (const std::string *text : {&fields.lemma, &fields.translation, &fields.category,
+                                    &fields.caseGenderNumber, &fields.moodTenseVoice}) {
+        key += '\t';
+        key += value(*text);
+    }
+    return key;
 }
 
 // An entry holds the analysis that would be appended: every text compared lower-cased with its
@@ -125,7 +159,71 @@ ApplyResult applyEdit(AnalysisWorkspace &workspace, const AnalysisFields &fields
     }
 
     setRowTexts(grid, row, fields);
+    const bool confirmed =
+        result.outcome == ApplyOutcome::Added || result.outcome == ApplyOutcome::AlreadyPresent;
+    if (confirmed && isProposalRow(grid, row)) makeOrdinary(grid, row);
     highlightRow(grid, row);
+    return result;
+}
+
+AcceptResult acceptProposals(AnalysisWorkspace &workspace, const std::optional<ThesaurusAddition> &addition,
+                             Prompter &prompter) {
+    Grid &grid = workspace.grid;
+    if (!addition) {
+        prompter.inform(std::string(kAcceptTitle), std::string(kBuiltInRefusesProposals), Icon::Information);
+        return {};
+    }
+    if (addition->path.empty()) {
+        prompter.inform(std::string(kAcceptTitle), std::string(kNoThesaurusForProposals), Icon::Information);
+        return {};
+    }
+    // What the thesaurus holds, and what the proposals would add (each analysis once).
+    std::set<std::string> held;
+    for (const ThesaurusEntry &entry : workspace.table)
+        if (!entry.sentinel())
+            held.insert(
+                analysisKey({std::string(entry.form()), std::string(entry.lemma()),
+                             std::string(entry.translation()), std::string(entry.category()),
+                             std::string(entry.caseGenderNumber()), std::string(entry.moodTenseVoice())},
+                            workspace.kind));
+    std::vector<std::size_t> rows;
+    std::vector<std::pair<std::size_t, AnalysisFields>> additions;
+    for (std::size_t row = 1; row < grid.rowCount(); ++row) {
+        if (!isProposalRow(grid, row)) continue;
+        rows.push_back(row);
+        AnalysisFields fields = rowFields(grid, row);
+        if (fields.form.empty()) fields.form = kEmptyValue;
+        if (held.insert(analysisKey(fields, workspace.kind)).second)
+            additions.emplace_back(row, std::move(fields));
+    }
+    if (rows.empty()) {
+        prompter.inform(std::string(kAcceptTitle), std::string(kNoProposals), Icon::Information);
+        return {};
+    }
+    const std::string question =
+        additions.size() == 1 ? std::string("1 analisi proposta sara' aggiunta al Thesaurus. Continuare?")
+                              : std::to_string(additions.size()) +
+                                    " analisi proposte saranno aggiunte al Thesaurus. Continuare?";
+    if (!prompter.askYesNo(std::string(kAcceptTitle), question)) return {};
+
+    AcceptResult result;
+    std::size_t next = 0;  // the next addition, in row order
+    for (std::size_t row : rows) {
+        if (next < additions.size() && additions[next].first == row) {
+            try {
+                const ThesaurusRecord record = appendThesaurusRecord(addition->path, additions[next].second);
+                workspace.table.append(record, EntryTrim::FormOnly);
+            } catch (const FileError &error) {
+                result.failure = error;
+                break;
+            }
+            ++result.added;
+            ++next;
+        }
+        makeOrdinary(grid, row);
+        ++result.confirmed;
+    }
+    if (result.confirmed > 0) result.change = GridChange::changed(rows.front(), rows[result.confirmed - 1]);
     return result;
 }
 

@@ -50,13 +50,29 @@ struct ApplyResult {
     std::optional<FileError> failure;
 };
 
-// Applies `fields` to the selected row (columns 0 to 5; the indicator and the colours stay). With
+// Applies `fields` to the selected row (columns 0 to 5; the indicator and the colours stay, but a
+// proposal row whose analysis is added to, or found in, the thesaurus becomes an ordinary row). With
 // `addition`, first looks for an identical analysis in the workspace's table (form and the five
 // texts compared lower-cased, trailing spaces ignored; in the re-opened workspace the form's
 // trailing spaces too) and, if there is none, appends the analysis to the thesaurus file and to
 // the table. A failed append does not cost the user the edit: see ApplyResult::failure.
 ApplyResult applyEdit(AnalysisWorkspace &workspace, const AnalysisFields &fields,
                       const std::optional<ThesaurusAddition> &addition, Prompter &prompter);
+
+// "&Accetta i suggerimenti": every proposal row ("?") confirmed at once. After one question that
+// says how many analyses will be added, each proposal the thesaurus does not already hold (the
+// identity test of applyEdit) is appended to it, and every proposal row becomes an ordinary row.
+// Without a thesaurus for additions (the built-in one, or none chosen) nothing changes and the
+// user is told why.
+struct AcceptResult {
+    std::size_t added = 0;      // analyses appended to the thesaurus
+    std::size_t confirmed = 0;  // proposal rows made ordinary
+    GridChange change;
+    std::optional<FileError> failure;  // the append that failed; the rows before it are confirmed
+};
+inline constexpr std::string_view kAcceptTitle = "Accetta i suggerimenti";
+AcceptResult acceptProposals(AnalysisWorkspace &workspace, const std::optional<ThesaurusAddition> &addition,
+                             Prompter &prompter);
 
 struct DeleteResult {
     GridChange change;

@@ -16,8 +16,8 @@ namespace orbalis {
 
 // The text colours the system gives cells. The desktop application turns them into colours:
 // dark blue is red 0, green 0, blue 192; orange is red 255, green 128, blue 0; dark red is
-// red 192, green 0, blue 0.
-enum class TextColour : std::uint8_t { Default, DarkBlue, Orange, DarkRed };
+// red 192, green 0, blue 0; dark green (proposed analyses) is red 0, green 128, blue 0.
+enum class TextColour : std::uint8_t { Default, DarkBlue, Orange, DarkRed, DarkGreen };
 enum class Alignment : std::uint8_t { Default, Centre };
 
 class Grid {

@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "text/tokenizer.h"
+
 namespace orbalis {
 
 namespace {
@@ -67,6 +69,63 @@ std::size_t decodeOne(std::string_view s, std::size_t pos, char32_t &code) {
     }
     if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
     return length;
+}
+
+// The base letter of a Latin letter that Windows-1252 lacks but whose letter without its marks
+// it has: the macron, breve, ogonek, caron, acute and the like of the Latin Extended blocks
+// (ā ă ē ĕ ī ĭ ō ŏ ū ŭ ȳ ǣ ...). 0 for every other character.
+char baseLetter(char32_t code) {
+    // U+0100 to U+017F, in Unicode's order: each letter with its marks, capital then small; "-"
+    // for the ligatures and letters of their own (Ĳ, ĸ, ŉ, Ŋ) and for Œ œ, which Windows-1252 has.
+    static constexpr std::string_view kExtendedA =
+        "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi--JjKk-LlLlLlLlLlNnNnNn---OoOoOo--"
+        "RrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+    static_assert(kExtendedA.size() == 0x80);
+    if (code >= 0x100 && code <= 0x17F) {
+        const char base = kExtendedA[code - 0x100];
+        return base == '-' ? 0 : base;
+    }
+    switch (code) {
+        case 0x1CD:
+            return 'A';
+        case 0x1CE:
+            return 'a';
+        case 0x1CF:
+            return 'I';
+        case 0x1D0:
+            return 'i';
+        case 0x1D1:
+            return 'O';
+        case 0x1D2:
+            return 'o';
+        case 0x1D3:
+            return 'U';
+        case 0x1D4:
+            return 'u';
+        case 0x1E2:
+            return '\xC6';  // Ǣ: Æ with its macron
+        case 0x1E3:
+            return '\xE6';  // ǣ
+        case 0x232:
+            return 'Y';
+        case 0x233:
+            return 'y';
+        case 0x1E16:
+            return 'E';  // Ḗ
+        case 0x1E17:
+            return 'e';
+        case 0x1E52:
+            return 'O';  // Ṓ
+        case 0x1E53:
+            return 'o';
+        default:
+            return 0;
+    }
+}
+
+// Combining marks (U+0300 to U+036F): in decomposed text they follow the letter they mark.
+bool isCombiningMark(char32_t code) {
+    return code >= 0x300 && code <= 0x36F;
 }
 
 void appendUtf8(std::string &out, char32_t code) {
@@ -163,14 +222,21 @@ std::string decodeInputText(std::string_view bytes) {
 std::string decodeOwnedInputText(std::string &&bytes) {
     if (bytes.starts_with(kByteOrderMark)) bytes.erase(0, kByteOrderMark.size());
     if (!isUtf8ToDecode(bytes)) return std::move(bytes);
-    // Decoded in place: a Windows-1252 text is never longer than its UTF-8 form.
+    // Decoded in place: a Windows-1252 text is never longer than its UTF-8 form. A marked Latin
+    // letter without a code of its own is read as its base letter, and the combining marks that
+    // follow a letter are dropped, so that a word written with its vowel quantities stays one form.
     std::size_t out = 0;
     char32_t code;
     for (std::size_t pos = 0; pos < bytes.size();) {
         const std::size_t length = decodeOne(bytes, pos, code);
-        const int byte = toCp1252(code);
-        bytes[out++] = byte < 0 ? ' ' : static_cast<char>(byte);
         pos += length;
+        if (const int byte = toCp1252(code); byte >= 0) {
+            bytes[out++] = static_cast<char>(byte);
+        } else if (const char base = baseLetter(code)) {
+            bytes[out++] = base;
+        } else if (!(isCombiningMark(code) && out > 0 && isLetter(bytes[out - 1]))) {
+            bytes[out++] = ' ';
+        }
     }
     bytes.resize(out);
     return std::move(bytes);

@@ -26,8 +26,10 @@ std::string utf8ToCp1252(std::string_view utf8, char replacement);
 
 // Text as it arrives from a file or a command-line argument, made Windows-1252: a UTF-8
 // byte-order mark at the start is dropped, whatever follows; then bytes that are valid UTF-8 and
-// hold at least one non-ASCII byte are decoded from UTF-8 (a character without a Windows-1252
-// code becomes a space, which separates forms); anything else is taken as Windows-1252 already.
+// hold at least one non-ASCII byte are decoded from UTF-8; anything else is taken as
+// Windows-1252 already. In decoded text a Latin letter without a Windows-1252 code whose base
+// letter has one (ā ă ē ĕ ī ĭ ō ŏ ū ŭ ȳ ǣ) becomes that base letter, combining marks after a letter
+// are dropped, and any other character without a code becomes a space, which separates forms.
 std::string decodeInputText(std::string_view bytes);
 // The same, reusing the bytes' storage when they need no decoding (a large text is not copied).
 std::string decodeOwnedInputText(std::string &&bytes);

@@ -22,6 +22,10 @@ inline constexpr std::string_view kTextSizeQuestion =
 // kTextLimitBytes bytes and the user answered No to the size question. An accepted large text
 // is taken whole; one above kMaxTextBytes is refused unread. Throws FileError when the file
 // cannot be read.
-std::optional<std::string> readTextWithConsent(const std::string &path, Prompter &prompter);
+// With `asWritten`, a UTF-8 file holding characters that Windows-1252 lacks (vowel quantities)
+// also leaves its text as written there, for showing it unchanged; otherwise `asWritten` is
+// emptied.
+std::optional<std::string> readTextWithConsent(const std::string &path, Prompter &prompter,
+                                               std::string *asWritten = nullptr);
 
 }  // namespace orbalis

@@ -119,9 +119,10 @@ void Morphologique::loadText() {
 void Morphologique::loadTextFrom(const std::string &path) {
     BusyCursor busy;
     const bool read = runCommand(*m_prompter, [&] {
-        auto text = readTextWithConsent(path, *m_prompter);
+        std::string asWritten;
+        auto text = readTextWithConsent(path, *m_prompter, &asWritten);
         if (text) {
-            showText(path, std::move(*text));
+            showText(path, std::move(*text), asWritten);
         } else {
             // Refused: no text, the menus as they were.
             m_text.reset();
@@ -134,13 +135,15 @@ void Morphologique::loadTextFrom(const std::string &path) {
     }
 }
 
-void Morphologique::showText(const std::string &path, std::string text) {
+void Morphologique::showText(const std::string &path, std::string text, const std::string &asWritten) {
     m_text = std::make_shared<const std::string>(std::move(text));
     // The label shows the full path, also for a relative path named on the command line.
     const QString fullPath = QFileInfo(fromLocalPath(path)).absoluteFilePath();
     m_textPath = toLocalPath(fullPath);
-    // Shown with the platform's line breaks; the text itself stays as the file had it.
-    QString shown = fromCp1252(*m_text);
+    // Shown with the platform's line breaks; the text itself stays as the file had it, vowel
+    // quantities included (the analyses read them as their base letters).
+    QString shown = asWritten.empty() ? fromCp1252(*m_text)
+                                      : QString::fromUtf8(asWritten.data(), qsizetype(asWritten.size()));
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     txtfichier->setPlainText(shown);
     lblFichier->setText(fullPath);

@@ -60,7 +60,8 @@ private slots:
 
 private:
     void buildMenus();
-    void showText(const std::string &path, std::string text);
+    // `asWritten`: the UTF-8 text as written when it holds what Windows-1252 lacks, else empty.
+    void showText(const std::string &path, std::string text, const std::string &asWritten);
 
     Desktop &m_desktop;
     std::unique_ptr<Prompter> m_prompter;

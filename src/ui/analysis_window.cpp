@@ -17,7 +17,12 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "analyser/analyser_proposals.h"
 #include "analysis/analysis_file.h"
+#include "analysis/proposals.h"
+#include "analysis/vocabulary.h"
+#include "lexicon/lexicon.h"
+#include "ui/LessicoTesto.h"
 #include "ui/browsers.h"
 #include "ui/busy_cursor.h"
 #include "ui/cards.h"
@@ -55,6 +60,8 @@ QLabel *addStatusLabel(QStatusBar *bar, const char *name, int stretch) {
 // edit panel. A smaller screen gets what it has (see fitToScreen).
 constexpr QSize kPreferredSize(1340, 700);
 
+constexpr std::string_view kNothingToAnalyse = "Non ci sono forme sconosciute ne' proposte.";
+
 }  // namespace
 
 QString unknownFormsText(const GridSummary &summary) {
@@ -64,6 +71,19 @@ QString unknownFormsText(const GridSummary &summary) {
     const QString words =
         summary.unknown == 1 ? QStringLiteral("forma sconosciuta") : QStringLiteral("forme sconosciute");
     return QStringLiteral("%1 %2 (%3 %)").arg(count, words, italian.toString(share, 'f', 1));
+}
+
+QString knownFormsText(const GridSummary &summary) {
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    const std::size_t known = summary.known();
+    return italian.toString(qulonglong(known)) +
+           (known == 1 ? QStringLiteral(" forma nota") : QStringLiteral(" forme note"));
+}
+
+QString proposedFormsText(const GridSummary &summary) {
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    return italian.toString(qulonglong(summary.proposed)) +
+           (summary.proposed == 1 ? QStringLiteral(" forma proposta") : QStringLiteral(" forme proposte"));
 }
 
 AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant)
@@ -164,6 +184,8 @@ AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant)
     statusSource = addStatusLabel(statusBar(), "statusSource", 2);
     statusThesaurus = addStatusLabel(statusBar(), "statusThesaurus", 2);
     statusRows = addStatusLabel(statusBar(), "statusRows", 1);
+    statusKnown = addStatusLabel(statusBar(), "statusKnown", 1);
+    statusProposed = addStatusLabel(statusBar(), "statusProposed", 1);
     statusUnknown = addStatusLabel(statusBar(), "statusUnknown", 1);
 
     connect(grille01, &GridView::rowChosen, this, &AnalysisWindow::rowChosen);
@@ -182,6 +204,8 @@ AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant)
     connect(Command5, &QPushButton::clicked, this, [this] { m_desktop.open<pave03>(Showing::Modeless); });
     resize(kPreferredSize);
     updateStatus();
+    // The vocabulary shown is that of a workspace: it goes with the workspace that asked for it.
+    addOwnedWindow(QStringLiteral("LessicoTesto"));
 }
 
 AnalysisWindow::~AnalysisWindow() {
@@ -213,6 +237,14 @@ void AnalysisWindow::buildMenus() {
     QMenu *edition = addMenu(menuBar(), "edition", QStringLiteral("&Edizione"));
     dupliquer = addEntry(edition, "dupliquer", QStringLiteral("&Duplicare una linea"),
                          QKeySequence(Qt::CTRL | Qt::Key_D));
+    edition->addSeparator();
+    suggerisci =
+        addEntry(edition, "suggerisci", QStringLiteral("&Suggerisci analisi"), QKeySequence(Qt::Key_F7));
+    accetta = addEntry(edition, "accetta", QStringLiteral("&Accetta i suggerimenti"));
+    sconosciuta = addEntry(edition, "sconosciuta", QStringLiteral("&Forma sconosciuta successiva"),
+                           QKeySequence(Qt::Key_F3));
+    QMenu *programme = addMenu(menuBar(), "programme", QStringLiteral("&Programma"));
+    lessico = addEntry(programme, "lessico", QStringLiteral("&Lessico del testo..."));
     QMenu *thesaurus = addMenu(menuBar(), "thesaurus", QStringLiteral("&Thesaurus"));
     thesaurusorbalis = addEntry(thesaurus, "thesaurusorbalis", QStringLiteral("&Orbalis"));
     thesaurusautre = addEntry(thesaurus, "thesaurusautre", QStringLiteral("&Altro Thesaurus"));
@@ -239,6 +271,10 @@ void AnalysisWindow::buildMenus() {
     connect(imprimer, &QAction::triggered, this, &AnalysisWindow::print);
     connect(apercu, &QAction::triggered, this, &AnalysisWindow::preview);
     connect(exporter, &QAction::triggered, this, &AnalysisWindow::exportCsv);
+    connect(suggerisci, &QAction::triggered, this, &AnalysisWindow::suggestAnalyses);
+    connect(accetta, &QAction::triggered, this, &AnalysisWindow::acceptSuggestions);
+    connect(sconosciuta, &QAction::triggered, this, &AnalysisWindow::nextUnknownForm);
+    connect(lessico, &QAction::triggered, this, &AnalysisWindow::showVocabulary);
 }
 
 AnalysisFields AnalysisWindow::fields() const {
@@ -281,6 +317,57 @@ void AnalysisWindow::updateStatus() {
                             ? QStringLiteral("1 riga")
                             : italian.toString(qulonglong(summary.rows)) + QStringLiteral(" righe"));
     statusUnknown->setText(unknownFormsText(summary));
+    statusKnown->setText(knownFormsText(summary));
+    statusProposed->setText(proposedFormsText(summary));
+}
+
+const ThesaurusTable &AnalysisWindow::proposalsTable() {
+    if (!m_workspace.table.empty()) return m_workspace.table;
+    if (!m_builtInTable)
+        m_builtInTable = loadThesaurusTable(m_desktop.data().builtInThesaurus, EntryTrim::FormOnly,
+                                            WhenMissing::ReadEmpty);
+    return *m_builtInTable;
+}
+
+void AnalysisWindow::suggestAnalyses() {
+    AnalyserProposals outcome;
+    const AnalyserSettings settings = analyserSettingsFromEnvironment();
+    const bool done = runCommand(prompter(), [&] {
+        BusyCursor busy;
+        const auto lexicon = loadLexicon(m_desktop.data().lexicon, WhenMissing::ReadEmpty);
+        outcome =
+            proposeForGrid(m_workspace.grid, proposalsTable(), lexicon ? *lexicon : LexiconTable{}, settings);
+        showChange(placeProposals(m_workspace, outcome.proposals).change);
+    });
+    if (!done) return;
+    if (m_workspace.selectedRow != 0) rowChosen(m_workspace.selectedRow);
+    if (outcome.failure != AnalyserFailure::None)
+        prompter().inform(std::string(kAnalyserTitle), analyserFailureMessage(outcome, settings),
+                          Icon::Information);
+}
+
+void AnalysisWindow::acceptSuggestions() {
+    AcceptResult result;
+    runCommand(prompter(), [&] { result = acceptProposals(m_workspace, proposalsThesaurus(), prompter()); });
+    showChange(result.change);
+    if (result.failure) reportFileError(prompter(), *result.failure);
+}
+
+void AnalysisWindow::nextUnknownForm() {
+    const std::size_t row = nextRowNeedingWork(m_workspace.grid, m_workspace.selectedRow);
+    if (row == 0) {
+        prompter().inform("", std::string(kNothingToAnalyse), Icon::Information);
+        return;
+    }
+    rowChosen(row);
+}
+
+void AnalysisWindow::showVocabulary() {
+    runCommand(prompter(), [&] {
+        BusyCursor busy;
+        m_desktop.open<LessicoTesto>(Showing::Modeless, [](LessicoTesto &) { return true; })
+            ->showVocabulary(textVocabulary(m_workspace.grid), statusSource->text());
+    });
 }
 
 void AnalysisWindow::rowChosen(std::size_t gridRow) {

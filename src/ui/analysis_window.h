@@ -65,6 +65,10 @@ public:
     QAction *exporter;          // "&Esporta CSV..."
     QAction *quitter;           // "&Esci"
     QAction *dupliquer;         // "&Duplicare una linea"
+    QAction *suggerisci;        // "&Suggerisci analisi" (F7): proposals for the unknown forms
+    QAction *accetta;           // "&Accetta i suggerimenti": every proposal into the thesaurus
+    QAction *sconosciuta;       // "&Forma sconosciuta successiva" (F3)
+    QAction *lessico;           // "&Lessico del testo...": the vocabulary window
     QAction *supprimer;         // Delete on the grid: deleteRow, as the bin button
     QAction *thesaurusorbalis;  // "&Orbalis": the built-in thesaurus browser
     QAction *thesaurusautre;    // "&Altro Thesaurus": another thesaurus's browser
@@ -76,6 +80,8 @@ public:
     QLabel *statusThesaurus;
     QLabel *statusRows;
     QLabel *statusUnknown;
+    QLabel *statusKnown;     // "… forme note"
+    QLabel *statusProposed;  // "… forme proposte"
 
 protected:
     enum class Variant { Analysis, Reopened };
@@ -83,6 +89,11 @@ protected:
 
     // Where applyEdit adds the analysis, when Check1 asks for it.
     virtual std::optional<ThesaurusAddition> thesaurusAddition() const = 0;
+    // Where "&Accetta i suggerimenti" adds the proposals: nullopt for the built-in thesaurus; the
+    // re-opened workspace asks for its thesaurus first when it has none yet.
+    virtual std::optional<ThesaurusAddition> proposalsThesaurus() = 0;
+    // The thesaurus the proposals' spellings and enclitics are looked up in.
+    virtual const ThesaurusTable &proposalsTable();
 
     // Replaces the whole workspace (the load) and shows it.
     void setWorkspace(AnalysisWorkspace workspace);
@@ -113,6 +124,10 @@ private slots:
     void print();
     void preview();
     void exportCsv();
+    void suggestAnalyses();
+    void acceptSuggestions();
+    void nextUnknownForm();
+    void showVocabulary();
 
 private:
     QLineEdit *addField(QWidget *panel, QGridLayout *layout, int row, const char *name,
@@ -124,6 +139,8 @@ private:
     void updateStatus();
 
     std::unique_ptr<Prompter> m_prompter;
+    // The built-in thesaurus, read on first need by a workspace that has no thesaurus of its own.
+    std::optional<ThesaurusTable> m_builtInTable;
     GridModel *m_model;
     QStringList m_ownedWindows;
     QString m_documentPath;
@@ -134,5 +151,8 @@ private:
 
 // "12 forme sconosciute (1,6 %)": the status bar's count of unknown forms.
 QString unknownFormsText(const GridSummary &summary);
+// "2.950 forme note" and "3 forme proposte": the status bar's other counts.
+QString knownFormsText(const GridSummary &summary);
+QString proposedFormsText(const GridSummary &summary);
 
 }  // namespace orbalis::ui

@@ -36,10 +36,17 @@ void frmanalyse::load(const AnalysisInputs &inputs) {
     // Nothing is ever added to the built-in thesaurus.
     Check1->setChecked(!builtIn);
     Check1->setEnabled(!builtIn);
+    m_builtIn = builtIn;
+    accetta->setEnabled(!builtIn);
 }
 
 std::optional<ThesaurusAddition> frmanalyse::thesaurusAddition() const {
     if (!Check1->isChecked()) return std::nullopt;
+    return ThesaurusAddition{m_thesaurusPath};
+}
+
+std::optional<ThesaurusAddition> frmanalyse::proposalsThesaurus() {
+    if (m_builtIn) return std::nullopt;
     return ThesaurusAddition{m_thesaurusPath};
 }
 

@@ -31,11 +31,13 @@ public:
 
 protected:
     std::optional<ThesaurusAddition> thesaurusAddition() const override;
+    std::optional<ThesaurusAddition> proposalsThesaurus() override;
 
 private:
     // The thesaurus the table was read from: additions go there, even when the choice window
     // has meanwhile been used to choose another one (perhaps the built-in thesaurus).
     std::string m_thesaurusPath;
+    bool m_builtIn = false;
 };
 
 // The name the status bars give a thesaurus: "Thesaurus Orbalis" for the built-in one, the file's

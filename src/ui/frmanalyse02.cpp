@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFileInfo>
+#include <QSignalBlocker>
 
 #include "ui/command_guard.h"
 #include "ui/text_codec.h"
@@ -31,6 +32,17 @@ void frmanalyse02::check1Changed() {
 
 std::optional<ThesaurusAddition> frmanalyse02::thesaurusAddition() const {
     if (!Check1->isChecked()) return std::nullopt;
+    return ThesaurusAddition{m_workspace.additionsPath};
+}
+
+std::optional<ThesaurusAddition> frmanalyse02::proposalsThesaurus() {
+    // The thesaurus for additions is asked for here when Check1 has not asked for it yet.
+    if (!m_workspace.thesaurusChosen) {
+        const QSignalBlocker quiet(Check1);
+        chooseThesaurusLater(m_workspace, prompter());
+        if (!m_workspace.additionsPath.empty())
+            setThesaurusName(QFileInfo(fromLocalPath(m_workspace.additionsPath)).fileName());
+    }
     return ThesaurusAddition{m_workspace.additionsPath};
 }
 

@@ -20,6 +20,7 @@ public:
 
 protected:
     std::optional<ThesaurusAddition> thesaurusAddition() const override;
+    std::optional<ThesaurusAddition> proposalsThesaurus() override;
 
 private slots:
     void check1Changed();

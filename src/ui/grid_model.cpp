@@ -18,6 +18,8 @@ QVariant brushOf(TextColour colour) {
             return QColor(255, 128, 0);
         case TextColour::DarkRed:
             return QColor(192, 0, 0);
+        case TextColour::DarkGreen:
+            return QColor(0, 128, 0);
         case TextColour::Default:
             break;
     }

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <random>
 #include <sstream>
@@ -58,8 +59,8 @@ protected:
 
     // A run that has not ended after 20 s is stopped, and fails its test.
     CliRun cli(const std::vector<std::string> &args, const std::string &input = "/dev/null") {
-        std::string command =
-            "ORBALIS_DATA_DIR=" + quoted(dir.root().string()) + " timeout 20 " + ORBALIS_CLI;
+        std::string command = "ORBALIS_DATA_DIR=" + quoted(dir.root().string()) + " " + environment +
+                              " timeout 20 " + ORBALIS_CLI;
         for (const auto &arg : args) command += " " + quoted(arg);
         command += " <" + quoted(input) + " 2>" + quoted(dir.path("stderr"));
         CliRun run{};
@@ -79,6 +80,7 @@ protected:
     }
 
     testing::TempDir dir;
+    std::string environment;  // NAME=value words put before the command
 };
 
 TEST_F(Cli, AnalyseAgainstTheBuiltInThesaurusPrintsEveryRowInUtf8) {
@@ -89,6 +91,32 @@ TEST_F(Cli, AnalyseAgainstTheBuiltInThesaurusPrintsEveryRowInUtf8) {
                                         "EST\tsum\t\xc3\xa8\tV6\t3 sg.\tind. pr\xc3\xa9s. act.\t",
                                         "EST\tedo\tmangia\tV6\t3 sg.\tind. pr\xc3\xa9s. act.\t",
                                         "nix\t_\t_\t_\t_\t_\t*"}));
+}
+
+TEST_F(Cli, SuggestProposesFromTheThesaurusAndSaysOnceWhyTheAnalyserGaveNothing) {
+    environment = "ORBALIS_ANALYSER=/nonexistent/whitakers-words";
+    // A macronised text: ā is read as a, the form stays one.
+    const CliRun run = cli({"analyse", text("s.txt", "\xc4\x81rmaque nix\n"), "--suggest"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(lines(run.out), (std::vector<std::string>{"armaque\tarma\t[e] le armi\tN2\tacc. nt. pl.\t_\t?",
+                                                        "nix\t_\t_\t_\t_\t_\t*"}));
+    EXPECT_EQ(lines(run.err).size(), 1u);
+    EXPECT_NE(run.err.find("sudo apt-get install whitakers-words"), std::string::npos) << run.err;
+
+    const CliRun vocabulary = cli({"vocabulary", text("w.txt", "arma est armaque est\n"), "--suggest"});
+    ASSERT_EQ(vocabulary.status, 0) << vocabulary.err;
+    EXPECT_EQ(lines(vocabulary.out), (std::vector<std::string>{"arma\tN2\tle armi\t2", "edo\tV6\tmangia\t2",
+                                                               "sum\tV6\t\xc3\xa8\t2"}));
+}
+
+TEST_F(Cli, SuggestWithTheRealAnalyser) {
+    if (std::system("command -v whitakers-words >/dev/null 2>&1") != 0)
+        GTEST_SKIP() << "whitakers-words is not installed (scripts/setup installs it)";
+    const CliRun run = cli({"analyse", text("r.txt", "amabant\n"), "--suggest"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(lines(run.out),
+              (std::vector<std::string>{"amabant\tamo\tamare\tV1\t3 pl.\tind. impf. act.\t?"}));
 }
 
 TEST_F(Cli, SortedOptionStopsTheScanAndUtf8TextIsRead) {

@@ -2,6 +2,7 @@
 // select, apply with and without Check1, duplicate, delete, save, re-open, apply into a thesaurus
 // chosen late; and the failures that must leave the grid and the user's edits intact.
 #include <QCheckBox>
+#include <QColor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,10 +14,12 @@
 #include <sys/ioctl.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "records/analysis_record.h"
 #include "records/thesaurus_record.h"
+#include "ui/LessicoTesto.h"
 #include "ui/Morphologique.h"
 #include "ui/ThesaurusChoix.h"
 #include "ui/frmanalyse.h"
@@ -385,6 +388,49 @@ TEST_F(EditSessionTest, FormColumnStaysInViewWhenTheGridScrollsSideways) {
     EXPECT_EQ(frozen->columnViewportPosition(0), 0);
     EXPECT_EQ(frozen->width(), grid->columnWidth(0));
     EXPECT_EQ(frozen->model()->index(0, 0).data().toString(), "Roma");
+}
+
+TEST_F(EditSessionTest, ProposalsAreShownFoundConfirmedAndListedInTheVocabulary) {
+    // No analyser here: its message comes once, the thesaurus's own proposals are shown.
+    setenv("ORBALIS_ANALYSER", m_dir.path("absent").c_str(), 1);
+    const std::string user = thesaurus("utente.dat", {{"arma", "arma", "armi", "N2", "acc. nt. pl.", "_"}});
+    frmanalyse &workspace = openWorkspace(user, "armaque nix arma");
+    EXPECT_EQ(workspace.suggerisci->shortcut(), QKeySequence(Qt::Key_F7));
+    EXPECT_EQ(workspace.sconosciuta->shortcut(), QKeySequence(Qt::Key_F3));
+    m_prompter.expectInformStartingWith("Analizzatore morfologico", "L'analizzatore morfologico (",
+                                        Icon::Information);
+    workspace.suggerisci->trigger();
+    unsetenv("ORBALIS_ANALYSER");
+    EXPECT_EQ(cell(workspace, 1, 2), "[e] armi");
+    EXPECT_EQ(cell(workspace, 1, 6), "?");
+    EXPECT_EQ(
+        workspace.gridModel()->data(workspace.gridModel()->index(0, 1), Qt::ForegroundRole).value<QColor>(),
+        QColor(0, 128, 0));
+    EXPECT_EQ(workspace.statusKnown->text(), "1 forma nota");
+    EXPECT_EQ(workspace.statusProposed->text(), "1 forma proposta");
+    EXPECT_EQ(workspace.statusUnknown->text(), "1 forma sconosciuta (33,3 %)");
+
+    workspace.sconosciuta->trigger();
+    EXPECT_EQ(workspace.Text1->text(), "armaque");
+    workspace.sconosciuta->trigger();
+    EXPECT_EQ(workspace.Text1->text(), "nix");
+
+    const auto before = readBytes(user).size();
+    m_prompter.expectYesNo("Accetta i suggerimenti",
+                           "1 analisi proposta sara' aggiunta al Thesaurus. Continuare?", true);
+    workspace.accetta->trigger();
+    EXPECT_EQ(readBytes(user).size(), before + 216);
+    EXPECT_EQ(cell(workspace, 1, 6), "");
+    EXPECT_EQ(workspace.statusKnown->text(), "2 forme note");
+
+    workspace.lessico->trigger();
+    auto *vocabulary = find<ui::LessicoTesto>();
+    ASSERT_NE(vocabulary, nullptr);
+    EXPECT_TRUE(vocabulary->isVisible());
+    ASSERT_EQ(vocabulary->grid().rowCount(), 2u);
+    EXPECT_EQ(vocabulary->grid().text(1, 0), "arma");
+    EXPECT_EQ(vocabulary->grid().text(1, 3), "2");
+    EXPECT_EQ(vocabulary->statusLemmas->text(), "1 lemma");
 }
 
 }  // namespace

@@ -44,6 +44,13 @@ TEST_F(MainWindowTest, TextCommandsSwapTheMenuStates) {
     EXPECT_EQ(window.txtfichier->toPlainText(),
               QString::fromUtf8("Gallia est omnis\ndivisa in partes tres, quæ "));
 
+    // A macronised UTF-8 text is shown as written and analysed as its base letters.
+    const std::string macrons = m_dir.path("macrons.txt");
+    writeBytes(macrons, "pr\u012bmus ab \u014dr\u012bs\n");
+    window.loadTextFrom(macrons);
+    EXPECT_EQ(window.text(), "primus ab oris\n");
+    EXPECT_EQ(window.txtfichier->toPlainText(), QString::fromUtf8("pr\u012bmus ab \u014dr\u012bs\n"));
+
     window.fermer->trigger();
     EXPECT_EQ(menuState(window), "ouvrir ");
     EXPECT_TRUE(window.text().empty());

@@ -78,6 +78,7 @@ TEST_F(ThesaurusChoiceTest, BuiltInThesaurusIsLookedUpSortedAndNeverAddedTo) {
     EXPECT_TRUE(workspace->Frame2->isVisible());
     EXPECT_FALSE(workspace->Check1->isChecked());
     EXPECT_FALSE(workspace->Check1->isEnabled());
+    EXPECT_FALSE(workspace->accetta->isEnabled()) << "proposals are not confirmed into it either";
     // The built-in file was only read.
     EXPECT_EQ(readBytes(m_builtIn).size(), m_builtInBytes.size() + 100);
 

@@ -14,8 +14,10 @@
 #include <string_view>
 #include <vector>
 
+#include "analyser/analyser_proposals.h"
 #include "analysis/analysis_file.h"
 #include "analysis/analysis_grid.h"
+#include "analysis/vocabulary.h"
 #include "cli/cli_prompter.h"
 #include "cli/describe_error.h"
 #include "lexicon/lexicon.h"
@@ -41,7 +43,7 @@ line, fields separated by one TAB, each field without trailing spaces. Exit stat
 success, 1 for a file or data error, 2 for a usage error.
 
 Commands:
-  analyse TEXT [--thesaurus FILE] [--sorted] [--save OUT.DAT] [--csv]
+  analyse TEXT [--thesaurus FILE] [--sorted] [--suggest] [--save OUT.DAT] [--csv]
       Cut the text file TEXT (- for standard input; at most 256 MB, 268435456 bytes) into
       word forms and look every form up, as the analysis
       workspace does. Without --thesaurus the built-in thesaurus is used and the lookup
@@ -52,6 +54,14 @@ Commands:
       indicator ("*" for a form the thesaurus does not know).
       --save OUT.DAT also writes the grid as an analysis file, replacing OUT.DAT (a symbolic
       link is followed; anything but a regular file is refused).
+      --suggest puts proposals in place of the rows of unknown forms, one row per proposed
+      analysis with "?" as indicator: the thesaurus under another spelling of the form, the
+      host of an enclitic -que, -ne, -ve, and the morphological analyser whitakers-words
+      ($ORBALIS_ANALYSER names another program). When the analyser fails, one line on stderr
+      says why and the other proposals are printed.
+  vocabulary TEXT [--thesaurus FILE] [--sorted] [--suggest] [--csv]
+      The distinct lemmas of the analysis of TEXT (as analyse gives it), alphabetically:
+      lemma, category, translation, and the number of tokens of the text they analyse.
   search FILE TEXT [--sorted] [--csv]
       List the records of the thesaurus FILE whose form equals TEXT, ignoring case.
   letter FILE LETTER [--sorted] [--csv]
@@ -248,8 +258,33 @@ void writeRows(Output &out, const Grid &grid, std::size_t firstRow, std::size_t 
 
 // Prints, and saves with --save, the rows the analysis workspace would hold: those of every
 // part, then the empty row that ends the grid when the last form was found.
+// Proposals in place of the not-found rows of `grid` (rows 1 to endRow - 1); returns the new end.
+// The analyser's failure is reported once on standard error.
+std::size_t suggest(Grid &grid, std::size_t endRow, const ThesaurusTable &table, const LexiconTable &lexicon,
+                    bool &failureReported) {
+    const AnalyserSettings settings = analyserSettingsFromEnvironment();
+    const AnalyserProposals outcome = proposeForGrid(grid, table, lexicon, settings);
+    if (outcome.failure != AnalyserFailure::None && !failureReported) {
+        std::string message;
+        appendCp1252AsUtf8(message, analyserFailureMessage(outcome, settings));
+        std::fprintf(stderr, "orbalis-cli: %s\n", message.c_str());
+        failureReported = true;
+    }
+    AnalysisWorkspace workspace;
+    workspace.grid = std::move(grid);
+    const std::size_t rows = workspace.grid.rowCount();
+    placeProposals(workspace, outcome.proposals);
+    grid = std::move(workspace.grid);
+    return endRow + (grid.rowCount() - rows);
+}
+
+LexiconTable lexiconForProposals() {
+    auto table = loadLexicon(lexiconPath(), WhenMissing::ReadEmpty);
+    return table ? std::move(*table) : LexiconTable{};
+}
+
 int analyse(int argc, char **argv) {
-    const Arguments args(argc, argv, {"--sorted", "--csv"}, {"--thesaurus", "--save"});
+    const Arguments args(argc, argv, {"--sorted", "--csv", "--suggest"}, {"--thesaurus", "--save"});
     const bool csv = args.flag("--csv");
     const std::string &textPath = fileArgument(args.positional(1, 0), "TEXT");
     const auto thesaurus = args.value("--thesaurus");
@@ -263,6 +298,10 @@ int analyse(int argc, char **argv) {
     // The existing analysis file is replaced, as the answer Yes to "Schedario esistente" does.
     std::optional<AtomicFileWriter> saved;
     if (savePath) saved.emplace(*savePath);
+
+    std::optional<LexiconTable> lexicon;
+    if (args.flag("--suggest")) lexicon = lexiconForProposals();
+    bool failureReported = false;
 
     Output out;
     if (csv) {
@@ -279,7 +318,8 @@ int analyse(int argc, char **argv) {
         if (forms.empty()) continue;
         Grid part = makeAnalysisGrid();
         part.setRowCount(1);
-        const std::size_t endRow = fillAnalysisGrid(part, forms, table, mode);
+        std::size_t endRow = fillAnalysisGrid(part, forms, table, mode);
+        if (lexicon) endRow = suggest(part, endRow, table, *lexicon, failureReported);
         writeRows(out, part, 1, endRow, csv);
         if (saved) appendAnalysisRecords(*saved, part, 1, endRow);
         rowsWritten += endRow - 1;
@@ -291,6 +331,28 @@ int analyse(int argc, char **argv) {
         appendAnalysisRecords(*saved, emptyRows, 1, emptyRows.rowCount());
         saved->commit();
     }
+    return 0;
+}
+
+// The vocabulary of the text's analysis: lemma, category, translation, occurrences.
+int vocabulary(int argc, char **argv) {
+    const Arguments args(argc, argv, {"--sorted", "--suggest"}, {"--thesaurus"});
+    const std::string &textPath = fileArgument(args.positional(1, 0), "TEXT");
+    const auto thesaurus = args.value("--thesaurus");
+    if (thesaurus) fileArgument(*thesaurus, "--thesaurus");
+    const std::string text = textPath == "-" ? loadStandardInputText() : loadTextFile(textPath);
+    const LookupMode mode = !thesaurus || args.flag("--sorted") ? LookupMode::Sorted : LookupMode::Full;
+    const ThesaurusTable table =
+        loadWorkspaceTable(thesaurus ? *thesaurus : builtInThesaurusPath(), WhenMissing::Fail);
+    Grid grid = makeAnalysisGrid();
+    const std::size_t endRow = fillAnalysisGrid(grid, tokenizeText(text), table, mode);
+    if (args.flag("--suggest")) {
+        bool failureReported = false;
+        suggest(grid, endRow, table, lexiconForProposals(), failureReported);
+    }
+    Output out;
+    for (const VocabularyEntry &entry : textVocabulary(grid))
+        out.record({entry.lemma, entry.category, entry.translation, std::to_string(entry.occurrences)});
     return 0;
 }
 
@@ -402,6 +464,7 @@ int run(int argc, char **argv) {
         return 0;
     }
     if (command == "analyse") return analyse(argc, argv);
+    if (command == "vocabulary") return vocabulary(argc, argv);
     if (command == "search") return thesaurusListing(argc, argv, Listing::Form);
     if (command == "letter") return thesaurusListing(argc, argv, Listing::Letter);
     if (command == "lemma") return thesaurusListing(argc, argv, Listing::Lemma);

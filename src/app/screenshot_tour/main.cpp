@@ -1,9 +1,10 @@
 // Opens the application's real windows one after the other on the Caesar sample and saves a
 // picture of each: the splash, the main window with the text, the thesaurus choice, the analysis
 // workspace after the lookup, its three keypads and the two reference cards, the re-opened
-// analysis, the two thesaurus browsers, the entry editor, the lexicon browser, the about box and
-// its system information. It also prints how long the browsers take to list the most frequent
-// initial of the built-in thesaurus.
+// analysis, the two thesaurus browsers, the entry editor, the lexicon browser, a workspace on a
+// macronised text with the proposals for its unknown forms and that text's vocabulary, the about
+// box and its system information. It also prints how long the browsers take to list the most
+// frequent initial of the built-in thesaurus.
 // Run under an X server (scripts/screenshots starts one); the tour gives the dialogs' answers.
 #include <QApplication>
 #include <QDir>
@@ -22,6 +23,7 @@
 #include <string>
 
 #include "records/data_paths.h"
+#include "ui/LessicoTesto.h"
 #include "ui/Morphologique.h"
 #include "ui/ThesaurusChoix.h"
 #include "ui/Thesaurusmodification.h"
@@ -100,7 +102,7 @@ int main(int argc, char *argv[]) {
     const auto app = ui::createApplication(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT-DIR TEXT\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT-DIR TEXT [MACRONISED-TEXT]\n", argv[0]);
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -219,6 +221,27 @@ int main(int argc, char *argv[]) {
         lexicon->Command1->click();
         ok &= shoot(lexicon, out.filePath(QStringLiteral("lexicon-browser.png")));
         lexicon->close();
+    }
+    if (argc > 3) {
+        // A text with vowel quantities, its unknown forms given proposals (the second form needing
+        // work chosen, a proposal),
+        // and its vocabulary. The windows closed above go first.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        main->loadTextFrom(argv[3]);
+        main->analyse->trigger();
+        desktop.find<ui::ThesaurusChoix>()->Command1->click();
+        if (auto *proposing = desktop.find<ui::frmanalyse>()) {
+            proposing->suggerisci->trigger();
+            proposing->sconosciuta->trigger();
+            proposing->sconosciuta->trigger();
+            ok &= shoot(proposing, out.filePath(QStringLiteral("proposals.png")));
+            proposing->lessico->trigger();
+            if (auto *vocabulary = desktop.find<ui::LessicoTesto>()) {
+                ok &= shoot(vocabulary, out.filePath(QStringLiteral("vocabulary.png")));
+                vocabulary->close();
+            }
+            proposing->close();
+        }
     }
 
     ui::frmAbout &about = desktop.showAbout();

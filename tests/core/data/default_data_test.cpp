@@ -99,7 +99,8 @@ TEST(DefaultData, EveryRecordIsItalianWithALemma) {
 TEST(DefaultData, EverySampleFormIsFoundInTheBuiltInThesaurus) {
     std::size_t samples = 0;
     for (const auto &file : std::filesystem::directory_iterator(kSource + "/samples")) {
-        if (file.path().extension() != ".txt") continue;
+        // The macronised passage is there to show proposals for forms the thesaurus lacks.
+        if (file.path().extension() != ".txt" || file.path().stem().string().ends_with("_macrons")) continue;
         ++samples;
         const AnalysisWorkspace workspace =
             openAnalysisWorkspace(loadTextFile(file.path().string()), kBuiltIn, LookupMode::Sorted);

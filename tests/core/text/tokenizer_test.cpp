@@ -82,11 +82,8 @@ TEST(Encoding, StrictUtf8) {
 TEST(Encoding, InputTextIsDecodedOnlyWhenItIsUtf8WithNonAscii) {
     EXPECT_EQ(decodeInputText("Caesar est"), "Caesar est");
     EXPECT_EQ(decodeInputText("C\xc3\xa6sar \xc5\x92"), "C\xe6sar \x8c");
-    // A letter without a Windows-1252 code separates forms: amō gives am.
-    EXPECT_EQ(decodeInputText("am\xc5\x8d"), "am ");
-    EXPECT_EQ(tokenizeText(decodeInputText("am\xc5\x8d"
-                                           "que")),
-              (FormList{"am", "que"}));
+    // A character without a Windows-1252 code that is no marked letter separates forms.
+    EXPECT_EQ(tokenizeText(decodeInputText("am\xe2\x80\xa8que")), (FormList{"am", "que"}));
     // The byte-order mark goes only at the very start.
     EXPECT_EQ(decodeInputText("\xef\xbb\xbf"
                               "a\xef\xbb\xbf"
@@ -99,6 +96,36 @@ TEST(Encoding, InputTextIsDecodedOnlyWhenItIsUtf8WithNonAscii) {
               "caf\xe9 est");
     EXPECT_EQ(decodeInputText("\xef\xbb\xbf"), "");
 }
+
+struct MarkedText {
+    const char *name;
+    std::string_view utf8;
+    FormList forms;
+};
+
+class MarkedLatin : public testing::TestWithParam<MarkedText> {};
+
+// Vowel quantities, precomposed or as combining marks after the letter, leave one form.
+TEST_P(MarkedLatin, ReadsAsBaseLetters) {
+    EXPECT_EQ(tokenizeText(decodeInputText(GetParam().utf8)), GetParam().forms);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Encoding, MarkedLatin,
+    testing::Values(MarkedText{"Macrons", "pr\u012bmus R\u014dm\u0101n\u012b", {"primus", "Romani"}},
+                    MarkedText{"Breves", "c\u0103n\u012dt \u0232", {"canit", "Y"}},
+                    MarkedText{"Capitals", "\u0100RMA \u0112t \u014cra", {"ARMA", "Et", "Ora"}},
+                    MarkedText{"AeWithMacron",
+                               "pr\u01e3da",
+                               {"pr\xe6"
+                                "da"}},
+                    MarkedText{"Decomposed", "pri\u0304mus ro\u0304\u0306sa\u0304", {"primus", "rosa"}},
+                    // A mark with no letter before it still separates.
+                    MarkedText{"MarkAfterSpace", "a \u0304b", {"a", "b"}},
+                    // Letters Windows-1252 has are kept as they are.
+                    MarkedText{"Diaeresis", "po\u00ebta", {"po\xebta"}},
+                    MarkedText{"Ligature", "\u0132ssel", {"ssel"}}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace orbalis

@@ -1,0 +1,64 @@
+#include "ui/LessicoTesto.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "ui/desktop.h"
+#include "ui/grid_model.h"
+#include "ui/grid_view.h"
+#include "ui/menus.h"
+#include "ui/title_banner.h"
+
+namespace orbalis::ui {
+
+LessicoTesto::LessicoTesto(Desktop &) : QMainWindow(nullptr), m_grid(vocabularyGrid({})) {
+    setWindowTitle(QStringLiteral("Orbalis - Lessico del testo"));
+    setAccessibleName(windowTitle());
+    setBackground(this, kLightYellow);
+    auto *central = new QWidget(this);
+    auto *layout = new QVBoxLayout(central);
+    grilleLessico = new GridView(central, "grilleLessico", QStringLiteral("Lessico del testo"));
+    m_model = new GridModel(m_grid, this);
+    grilleLessico->setGridModel(m_model);
+    layout->addWidget(grilleLessico);
+    setCentralWidget(central);
+
+    QMenu *fichier = addMenu(menuBar(), "fichier", QStringLiteral("&Schedario"));
+    imprimer = addEntry(fichier, "imprimer", QStringLiteral("&Stampare"), QKeySequence::Print);
+    apercu = addEntry(fichier, "apercu", QStringLiteral("Anteprima di stampa..."));
+    exporter = addEntry(fichier, "exporter", QStringLiteral("&Esporta CSV..."));
+    fichier->addSeparator();
+    quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
+    // Printing, its preview and the CSV export are the grids' common commands, connected here
+    // once they exist.
+    connect(quitter, &QAction::triggered, this, &QWidget::close);
+
+    statusSource = new QLabel(statusBar());
+    statusSource->setObjectName(QStringLiteral("statusSource"));
+    statusBar()->addWidget(statusSource, 2);
+    statusLemmas = new QLabel(statusBar());
+    statusLemmas->setObjectName(QStringLiteral("statusLemmas"));
+    statusBar()->addWidget(statusLemmas, 1);
+    resize(820, 640);
+}
+
+LessicoTesto::~LessicoTesto() {
+    // The view outlives this destructor's members: take the model away before the grid goes.
+    delete m_model;
+}
+
+void LessicoTesto::showVocabulary(const std::vector<VocabularyEntry> &entries, const QString &source) {
+    m_grid = vocabularyGrid(entries);
+    m_model->apply(GridChange::reset());
+    statusSource->setText(source);
+    const QLocale italian(QLocale::Italian, QLocale::Italy);
+    statusLemmas->setText(entries.size() == 1
+                              ? QStringLiteral("1 lemma")
+                              : italian.toString(qulonglong(entries.size())) + QStringLiteral(" lemmi"));
+}
+
+}  // namespace orbalis::ui
