@@ -17,6 +17,10 @@ constexpr std::string_view kLexiconLabels[] = {
     "Lemma: ", "Traduzione : ", "Categoria : ", "Vocaboli francesi derivati : ",
     "Vocaboli latini derivati : "};
 
+// The text's vocabulary: lemma, category, translation, occurrences.
+constexpr std::string_view kVocabularyLabels[] = {
+    "Lemma : ", "Cat. gramm. : ", "Traduzione : ", "Occorrenze : "};
+
 }  // namespace
 
 std::span<const std::string_view> analysisReportLabels() {
@@ -47,11 +51,23 @@ PrintedReport printGridReport(const Grid &grid, std::span<const std::string_view
 }
 
 std::span<const std::string_view> reportLabels(ReportKind kind) {
-    return kind == ReportKind::Lexicon ? lexiconReportLabels() : analysisReportLabels();
+    switch (kind) {
+        case ReportKind::Lexicon:
+            return lexiconReportLabels();
+        case ReportKind::Vocabulary:
+            return kVocabularyLabels;
+        case ReportKind::Workspace:
+        case ReportKind::ThesaurusBrowser:
+            break;
+    }
+    return analysisReportLabels();
 }
 
 std::size_t reportLastRow(const Grid &grid, ReportKind kind) {
-    return kind == ReportKind::Workspace ? workspaceReportLastRow(grid) : browserReportLastRow(grid);
+    // The workspaces' and the vocabulary's grids end with their last row; a browser's listing
+    // ends with an empty row that is never printed.
+    const bool listing = kind == ReportKind::ThesaurusBrowser || kind == ReportKind::Lexicon;
+    return listing ? browserReportLastRow(grid) : workspaceReportLastRow(grid);
 }
 
 PrintedReport printGridReport(const Grid &grid, ReportKind kind) {

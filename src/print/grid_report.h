@@ -46,8 +46,8 @@ inline std::size_t browserReportLastRow(const Grid &grid) {
 
 // The grids that are printed and exported: the workspaces' (every row below the header, the
 // indicator column left out), the thesaurus browsers' and the lexicon browser's (the listing
-// without its empty last row).
-enum class ReportKind { Workspace, ThesaurusBrowser, Lexicon };
+// without its empty last row), and a text's vocabulary (every row).
+enum class ReportKind { Workspace, ThesaurusBrowser, Lexicon, Vocabulary };
 
 std::span<const std::string_view> reportLabels(ReportKind kind);
 std::size_t reportLastRow(const Grid &grid, ReportKind kind);

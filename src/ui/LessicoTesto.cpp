@@ -11,11 +11,16 @@
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
 #include "ui/menus.h"
+#include "ui/report_printing.h"
 #include "ui/title_banner.h"
 
 namespace orbalis::ui {
 
-LessicoTesto::LessicoTesto(Desktop &) : QMainWindow(nullptr), m_grid(vocabularyGrid({})) {
+LessicoTesto::LessicoTesto(Desktop &desktop)
+    : QMainWindow(nullptr),
+      m_desktop(desktop),
+      m_prompter(desktop.prompterFor(*this)),
+      m_grid(vocabularyGrid({})) {
     setWindowTitle(QStringLiteral("Orbalis - Lessico del testo"));
     setAccessibleName(windowTitle());
     setBackground(this, kLightYellow);
@@ -33,8 +38,14 @@ LessicoTesto::LessicoTesto(Desktop &) : QMainWindow(nullptr), m_grid(vocabularyG
     exporter = addEntry(fichier, "exporter", QStringLiteral("&Esporta CSV..."));
     fichier->addSeparator();
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
-    // Printing, its preview and the CSV export are the grids' common commands, connected here
-    // once they exist.
+    connect(imprimer, &QAction::triggered, this, [this] {
+        printGrid(m_desktop, *this, *m_prompter, m_grid, ReportKind::Vocabulary,
+                  QStringLiteral("lessico.pdf"));
+    });
+    connect(apercu, &QAction::triggered, this,
+            [this] { previewGrid(m_desktop, *this, *m_prompter, m_grid, ReportKind::Vocabulary); });
+    connect(exporter, &QAction::triggered, this,
+            [this] { exportGrid(*m_prompter, m_grid, ReportKind::Vocabulary); });
     connect(quitter, &QAction::triggered, this, &QWidget::close);
 
     statusSource = new QLabel(statusBar());

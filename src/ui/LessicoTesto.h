@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <vector>
 
 #include "analysis/grid.h"
@@ -12,6 +13,10 @@
 
 class QAction;
 class QLabel;
+
+namespace orbalis {
+class Prompter;
+}
 
 namespace orbalis::ui {
 
@@ -38,6 +43,8 @@ public:
     QLabel *statusLemmas;
 
 private:
+    Desktop &m_desktop;
+    std::unique_ptr<Prompter> m_prompter;
     Grid m_grid;
     GridModel *m_model;
 };

@@ -12,7 +12,9 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "ui/cards.h"
 #include "ui/desktop.h"
+#include "ui/keypads.h"
 #include "ui/menus.h"
 #include "ui/text_codec.h"
 #include "ui/title_banner.h"
@@ -102,7 +104,6 @@ Thesaurusmodification::Thesaurusmodification(Desktop &desktop)
         makeButton(central, "Command4", QStringLiteral("..."), QStringLiteral("Tastiera: modo, tempi, voce"));
     grid->addWidget(Command4, row - 1, 2, Qt::AlignTop);
     for (QPushButton *keypad : {Command1_b, Command3, Command4}) keypad->setFixedWidth(36);
-    // The keypads and the cards (P2, P3) are wired when the keypads land.
     Text7 = new QLineEdit(central);
     Text7->setObjectName(QStringLiteral("Text7"));
     Text7->hide();
@@ -126,6 +127,16 @@ Thesaurusmodification::Thesaurusmodification(Desktop &desktop)
     QMenu *aide = addMenu(menuBar(), "aide", QStringLiteral("&Aiuto"));
     about = addEntry(aide, "about", QStringLiteral("&A proposito"));
 
+    // The keypads and the cards are modal over the editor, which is modal itself.
+    connect(Command1_b, &QPushButton::clicked, this,
+            [this] { openCategoryKeypad(m_desktop, QLatin1String(kKeypads[0]), *Text4, Showing::Modal); });
+    connect(Command3, &QPushButton::clicked, this,
+            [this] { openCaseKeypad(m_desktop, QLatin1String(kKeypads[1]), *Text5, Showing::Modal); });
+    connect(Command4, &QPushButton::clicked, this, [this] {
+        openMoodKeypad(m_desktop, QLatin1String(kKeypads[2]), *Text6, Showing::Modal, MoodFrames::French);
+    });
+    connect(Command5, &QPushButton::clicked, this, [this] { m_desktop.open<pave02>(Showing::Modal); });
+    connect(Command6, &QPushButton::clicked, this, [this] { m_desktop.open<pave03>(Showing::Modal); });
     connect(Command2, &QPushButton::clicked, this, &Thesaurusmodification::save);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
     connect(quitter, &QAction::triggered, this, &QWidget::close);

@@ -23,7 +23,7 @@ frmlexique::frmlexique(Desktop &desktop)
     setObjectName(QStringLiteral("frmlexique"));
     setCaptionColour(Frame1, QColor(0xC0, 0x00, 0x00));
     setCaptionColour(Frame2, kDarkBlue);
-    attachListing(m_browser.listing());
+    attachListing(m_browser.listing(), ReportKind::Lexicon, QStringLiteral("dizionario.pdf"));
     resize(900, 560);
 }
 

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -18,6 +19,14 @@
 namespace orbalis::ui {
 
 namespace {
+
+// A keypad writes into a one-line field (the workspaces) or a multi-line one (the entry editor).
+void setFieldText(QWidget &field, const QString &text) {
+    if (auto *line = qobject_cast<QLineEdit *>(&field))
+        line->setText(text);
+    else if (auto *lines = qobject_cast<QPlainTextEdit *>(&field))
+        lines->setPlainText(text);
+}
 
 using coding::KeypadDesign;
 
@@ -47,7 +56,7 @@ QStringList italianFrames(KeypadDesign design) {
 }
 
 template <class Window, class... Extra>
-Window *openKeypad(Desktop &desktop, const QString &instance, QLineEdit &target, Showing showing,
+Window *openKeypad(Desktop &desktop, const QString &instance, QWidget &target, Showing showing,
                    Extra... extra) {
     return desktop.open(
         instance, showing,
@@ -60,7 +69,7 @@ Window *openKeypad(Desktop &desktop, const QString &instance, QLineEdit &target,
 
 }  // namespace
 
-Keypad::Keypad(Desktop &desktop, KeypadDesign design, coding::KeypadParts &parts, QLineEdit &target,
+Keypad::Keypad(Desktop &desktop, KeypadDesign design, coding::KeypadParts &parts, QWidget &target,
                const QStringList &frames, const QString &title)
     : QMainWindow(nullptr), m_desktop(desktop), m_design(design), m_parts(parts), m_target(&target) {
     setWindowTitle(title);
@@ -136,19 +145,19 @@ Keypad::~Keypad() = default;
 
 void Keypad::accept() {
     // The target's text is replaced, never appended to.
-    if (m_target) m_target->setText(fromCp1252(coding::composeKeypad(m_design, m_parts)));
+    if (m_target) setFieldText(*m_target, fromCp1252(coding::composeKeypad(m_design, m_parts)));
     close();
 }
 
-pave02_a::pave02_a(Desktop &desktop, coding::KeypadParts &parts, QLineEdit &target)
+pave02_a::pave02_a(Desktop &desktop, coding::KeypadParts &parts, QWidget &target)
     : Keypad(desktop, KeypadDesign::Category, parts, target, italianFrames(KeypadDesign::Category),
              QStringLiteral("Orbalis - Pav\u00e9 2")) {}
 
-pave03_a::pave03_a(Desktop &desktop, coding::KeypadParts &parts, QLineEdit &target)
+pave03_a::pave03_a(Desktop &desktop, coding::KeypadParts &parts, QWidget &target)
     : Keypad(desktop, KeypadDesign::CaseGenderNumber, parts, target,
              italianFrames(KeypadDesign::CaseGenderNumber), QStringLiteral("Orbalis - Pav\u00e9 3")) {}
 
-pave03_b::pave03_b(Desktop &desktop, coding::KeypadParts &parts, QLineEdit &target, MoodFrames frames)
+pave03_b::pave03_b(Desktop &desktop, coding::KeypadParts &parts, QWidget &target, MoodFrames frames)
     : Keypad(desktop, KeypadDesign::MoodTenseVoice, parts, target,
              frames == MoodFrames::Italian
                  ? italianFrames(KeypadDesign::MoodTenseVoice)
@@ -156,15 +165,15 @@ pave03_b::pave03_b(Desktop &desktop, coding::KeypadParts &parts, QLineEdit &targ
                                fromCp1252(coding::kVoiceFrameFrench)},
              QStringLiteral("Orbalis - Pav\u00e9 3")) {}
 
-pave02_a *openCategoryKeypad(Desktop &desktop, const QString &instance, QLineEdit &target, Showing showing) {
+pave02_a *openCategoryKeypad(Desktop &desktop, const QString &instance, QWidget &target, Showing showing) {
     return openKeypad<pave02_a>(desktop, instance, target, showing);
 }
 
-pave03_a *openCaseKeypad(Desktop &desktop, const QString &instance, QLineEdit &target, Showing showing) {
+pave03_a *openCaseKeypad(Desktop &desktop, const QString &instance, QWidget &target, Showing showing) {
     return openKeypad<pave03_a>(desktop, instance, target, showing);
 }
 
-pave03_b *openMoodKeypad(Desktop &desktop, const QString &instance, QLineEdit &target, Showing showing,
+pave03_b *openMoodKeypad(Desktop &desktop, const QString &instance, QWidget &target, Showing showing,
                          MoodFrames frames) {
     return openKeypad<pave03_b>(desktop, instance, target, showing, frames);
 }

@@ -7,7 +7,6 @@
 // like; the owner unloads its instances (desktop.unload(name)) when it goes.
 #pragma once
 
-#include <QLineEdit>
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
@@ -28,7 +27,7 @@ public:
     ~Keypad() override;
 
     coding::KeypadDesign design() const { return m_design; }
-    QLineEdit *target() const { return m_target; }
+    QWidget *target() const { return m_target; }
     // The option buttons of group `group`, in display order, the clear option last.
     const QList<QRadioButton *> &options(int group) const { return m_options[group]; }
 
@@ -39,7 +38,7 @@ public:
 
 protected:
     // `frames` are the captions of the frames, one per group (groups sharing a frame repeat it).
-    Keypad(Desktop &desktop, coding::KeypadDesign design, coding::KeypadParts &parts, QLineEdit &target,
+    Keypad(Desktop &desktop, coding::KeypadDesign design, coding::KeypadParts &parts, QWidget &target,
            const QStringList &frames, const QString &title);
 
 private:
@@ -48,7 +47,7 @@ private:
     Desktop &m_desktop;
     coding::KeypadDesign m_design;
     coding::KeypadParts &m_parts;
-    QPointer<QLineEdit> m_target;
+    QPointer<QWidget> m_target;
     QList<QList<QRadioButton *>> m_options;
 };
 
@@ -56,14 +55,14 @@ private:
 class pave02_a : public Keypad {
     Q_OBJECT
 public:
-    pave02_a(Desktop &desktop, coding::KeypadParts &parts, QLineEdit &target);
+    pave02_a(Desktop &desktop, coding::KeypadParts &parts, QWidget &target);
 };
 
 // Case, gender, person and number: `pave03_a`, `pave03_a1`, `pave03_a2`.
 class pave03_a : public Keypad {
     Q_OBJECT
 public:
-    pave03_a(Desktop &desktop, coding::KeypadParts &parts, QLineEdit &target);
+    pave03_a(Desktop &desktop, coding::KeypadParts &parts, QWidget &target);
 };
 
 // Mood, tense and voice: `pave03_b` (Italian frame captions), `pave03_b1`, `pave03_b2` (French).
@@ -71,14 +70,14 @@ enum class MoodFrames { Italian, French };
 class pave03_b : public Keypad {
     Q_OBJECT
 public:
-    pave03_b(Desktop &desktop, coding::KeypadParts &parts, QLineEdit &target, MoodFrames frames);
+    pave03_b(Desktop &desktop, coding::KeypadParts &parts, QWidget &target, MoodFrames frames);
 };
 
 // Opens the keypad instance `instance` writing into `target` (fixed when the instance's window is
 // created), or brings it to the front when it is open. Its parts are desktop.state<KeypadParts>.
-pave02_a *openCategoryKeypad(Desktop &desktop, const QString &instance, QLineEdit &target, Showing showing);
-pave03_a *openCaseKeypad(Desktop &desktop, const QString &instance, QLineEdit &target, Showing showing);
-pave03_b *openMoodKeypad(Desktop &desktop, const QString &instance, QLineEdit &target, Showing showing,
+pave02_a *openCategoryKeypad(Desktop &desktop, const QString &instance, QWidget &target, Showing showing);
+pave03_a *openCaseKeypad(Desktop &desktop, const QString &instance, QWidget &target, Showing showing);
+pave03_b *openMoodKeypad(Desktop &desktop, const QString &instance, QWidget &target, Showing showing,
                          MoodFrames frames);
 
 }  // namespace orbalis::ui

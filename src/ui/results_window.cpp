@@ -16,6 +16,7 @@
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
 #include "ui/menus.h"
+#include "ui/report_printing.h"
 #include "ui/text_codec.h"
 #include "ui/title_banner.h"
 
@@ -83,7 +84,6 @@ ResultsWindow::ResultsWindow(Desktop &desktop, const QString &title, const QStri
     imprimer = addEntry(fichier, "imprimer", QStringLiteral("&Stampare"), QKeySequence::Print);
     apercu = addEntry(fichier, "apercu", QStringLiteral("Anteprima di stampa..."));
     exporter = addEntry(fichier, "exporter", QStringLiteral("&Esporta CSV..."));
-    // "&Stampare", "Anteprima di stampa..." and "&Esporta CSV..." are wired when printing lands.
     fichier->addSeparator();
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
     recherche = addMenu(menuBar(), "recherche", QStringLiteral("&Ricerca"));
@@ -113,10 +113,17 @@ QAction *ResultsWindow::letterEntry(char letter) const {
     return findChild<QAction *>(QStringLiteral("l") + QChar(QLatin1Char(letter)));
 }
 
-void ResultsWindow::attachListing(ResultsListing &listing) {
+void ResultsWindow::attachListing(ResultsListing &listing, ReportKind kind, const QString &pdfName) {
     m_listing = &listing;
     m_model = new GridModel(listing.grid(), this);
     grille02->setGridModel(m_model);
+    connect(imprimer, &QAction::triggered, this, [this, kind, pdfName] {
+        printGrid(m_desktop, *this, prompter(), m_listing->grid(), kind, pdfName);
+    });
+    connect(apercu, &QAction::triggered, this,
+            [this, kind] { previewGrid(m_desktop, *this, prompter(), m_listing->grid(), kind); });
+    connect(exporter, &QAction::triggered, this,
+            [this, kind] { exportGrid(prompter(), m_listing->grid(), kind); });
 }
 
 void ResultsWindow::showListing() {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "print/grid_report.h"
 #include "ui/busy_cursor.h"
 
 class QAction;
@@ -57,8 +58,9 @@ protected:
     ResultsWindow(Desktop &desktop, const QString &title, const QString &searchCaption,
                   const QString &resultsCaption);
 
-    // Shows `listing`'s grid; called once by the window's own constructor.
-    void attachListing(ResultsListing &listing);
+    // Shows `listing`'s grid, printed and exported as a report of `kind` (a PDF offered as
+    // `pdfName`); called once by the window's own constructor.
+    void attachListing(ResultsListing &listing, ReportKind kind, const QString &pdfName);
     // Runs a listing of the core under the busy pointer and shows its result.
     template <class Listing>
     void runListing(Listing &&listing);

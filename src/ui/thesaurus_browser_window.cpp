@@ -11,7 +11,7 @@ namespace orbalis::ui {
 ThesaurusBrowserWindow::ThesaurusBrowserWindow(Desktop &desktop, BrowserKind kind, const QString &title,
                                                const QString &searchCaption, const QString &resultsCaption)
     : ResultsWindow(desktop, title, searchCaption, resultsCaption), m_browser(kind) {
-    attachListing(m_browser.listing());
+    attachListing(m_browser.listing(), ReportKind::ThesaurusBrowser, QStringLiteral("thesaurus.pdf"));
     lemme = addEntry(recherche, "lemme", QStringLiteral("Per &lemma..."));
     connect(lemme, &QAction::triggered, this, &ThesaurusBrowserWindow::listLemma);
     resize(780, 560);

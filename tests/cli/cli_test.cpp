@@ -202,6 +202,8 @@ TEST_F(Cli, CsvOptionWritesTheExportOfTheWindows) {
         lexicon.out.ends_with("\r\narma,armi,N2,\"arme, arm\xc3\xa9"
                               "e\",armo\r\n"))
         << lexicon.out;
+    EXPECT_EQ(cli({"vocabulary", text("v.txt", "Gallia Galliae nix"), "--csv"}).out,
+              bom + "Lemma,Cat. gramm.,Traduzione,Occorrenze\r\nGallia,N1,la Gallia,1\r\n");
 }
 
 TEST_F(Cli, CreateMakesANewThesaurusButNeverReplacesOne) {

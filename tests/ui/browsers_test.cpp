@@ -7,17 +7,22 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "print/csv_export.h"
 #include "records/lexicon_record.h"
 #include "ui/Thesaurusmodification.h"
+#include "ui/cards.h"
 #include "ui/frmanalyse.h"
 #include "ui/frmlexique.h"
 #include "ui/frmrecherche01.h"
 #include "ui/frmrecherche02.h"
 #include "ui/grid_model.h"
 #include "ui/grid_view.h"
+#include "ui/keypads.h"
 #include "ui/text_codec.h"
 #include "ui_test_support.h"
 
@@ -173,7 +178,9 @@ TEST_F(BrowsersTest, OtherBrowserDeletesAndEditsTheChosenEntryThroughItsButtons)
     EXPECT_EQ(readBytes(path).substr(0, 3 * 216), before.substr(0, 3 * 216));
 }
 
-TEST_F(BrowsersTest, EditorUnloadsItsKeypadsWhenItCloses) {
+// The editor's keypads and cards are modal over it; a keypad writes into its multi-line field, and
+// the editor unloads its keypads when it closes.
+TEST_F(BrowsersTest, EditorKeypadsAreModalWriteItsFieldsAndGoWithIt) {
     const std::string path = thesaurus("mio.dat", {entry("xa")});
     frmrecherche02 &window = openOther(path);
     search(window, "xa");
@@ -181,12 +188,25 @@ TEST_F(BrowsersTest, EditorUnloadsItsKeypadsWhenItCloses) {
     QTest::mouseClick(window.Command3, Qt::LeftButton);
     auto *editor = find<ui::Thesaurusmodification>();
     ASSERT_NE(editor, nullptr);
-    desktop().open(
-        QStringLiteral("pave03_a2"), ui::Showing::Modeless, [] { return std::make_unique<QWidget>(); },
-        [](QWidget &) { return true; });
+
+    QTest::mouseClick(editor->Command1_b, Qt::LeftButton);
+    auto *category = desktop().find<ui::pave02_a>(QStringLiteral("pave02_a2"));
+    ASSERT_NE(category, nullptr);
+    EXPECT_TRUE(category->isModal());
+    QTest::mouseClick(category->findChild<QRadioButton *>(QStringLiteral("Option10")), Qt::LeftButton);  // V1
+    QTest::mouseClick(category->Command1, Qt::LeftButton);
+    EXPECT_EQ(editor->Text4->toPlainText(), QStringLiteral("V1"));
+    QTest::mouseClick(editor->Command4, Qt::LeftButton);
+    ASSERT_NE(desktop().find<ui::pave03_b>(QStringLiteral("pave03_b2")), nullptr);
+    QTest::mouseClick(editor->Command5, Qt::LeftButton);
+    ASSERT_NE(find<ui::pave02>(), nullptr);
+    EXPECT_TRUE(find<ui::pave02>()->isModal());
+
     editor->quitter->trigger();
     settle();
-    EXPECT_EQ(desktop().window(QStringLiteral("pave03_a2")), nullptr);
+    EXPECT_EQ(desktop().window(QStringLiteral("pave03_b2")), nullptr);
+    EXPECT_NE(find<ui::pave02>(), nullptr) << "the card is shared: it stays";
+    find<ui::pave02>()->close();
 }
 
 TEST_F(BrowsersTest, LemmaListingShowsTheParadigmInBothBrowsers) {
@@ -201,11 +221,18 @@ TEST_F(BrowsersTest, LemmaListingShowsTheParadigmInBothBrowsers) {
     EXPECT_EQ(listed(builtIn), paradigm);
 
     frmrecherche02 &other = openOther(thesaurus("mio.dat", forms));
-    m_prompter.expectText("Forme di un lemma", "Lemma :", "rex")
-        .expectText("Forme di un lemma", "Lemma :", "re");
+    m_prompter.expectText("Forme di un lemma", "Lemma :", "rex");
     other.lemme->trigger();
     EXPECT_EQ(listed(other), paradigm);
     EXPECT_EQ(other.browser().resultIndex(), (Texts{"2", "4", "5", "1"}));
+    // The listing is exported as the browsers print it: the hits, not the empty last row.
+    const std::string csv = m_dir.path("rex.csv");
+    m_prompter.expectFile(FileRole::Save, csv, std::string(kCsvFilter))
+        .expectInform("", "L'esportazione e' conclusa.");
+    other.exporter->trigger();
+    const std::string exported = readBytes(csv);
+    EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 5) << "header and four forms";
+    m_prompter.expectText("Forme di un lemma", "Lemma :", "re");
     other.lemme->trigger();
     EXPECT_EQ(other.Labelgrille->text(), "Non e' disponibile alcuna informazione per il lemma richiesto");
 }

@@ -336,7 +336,7 @@ int analyse(int argc, char **argv) {
 
 // The vocabulary of the text's analysis: lemma, category, translation, occurrences.
 int vocabulary(int argc, char **argv) {
-    const Arguments args(argc, argv, {"--sorted", "--suggest"}, {"--thesaurus"});
+    const Arguments args(argc, argv, {"--sorted", "--suggest", "--csv"}, {"--thesaurus"});
     const std::string &textPath = fileArgument(args.positional(1, 0), "TEXT");
     const auto thesaurus = args.value("--thesaurus");
     if (thesaurus) fileArgument(*thesaurus, "--thesaurus");
@@ -350,8 +350,13 @@ int vocabulary(int argc, char **argv) {
         bool failureReported = false;
         suggest(grid, endRow, table, lexiconForProposals(), failureReported);
     }
+    const std::vector<VocabularyEntry> entries = textVocabulary(grid);
     Output out;
-    for (const VocabularyEntry &entry : textVocabulary(grid))
+    if (args.flag("--csv")) {
+        out.raw(gridCsv(vocabularyGrid(entries), ReportKind::Vocabulary));
+        return 0;
+    }
+    for (const VocabularyEntry &entry : entries)
         out.record({entry.lemma, entry.category, entry.translation, std::to_string(entry.occurrences)});
     return 0;
 }
