@@ -276,17 +276,19 @@ AnalyserProposals proposeWithAnalyser(const std::vector<UnknownForm> &forms, con
     return outcome;
 }
 
-AnalyserProposals proposeForGrid(const Grid &grid, const ThesaurusTable &table, const LexiconTable &lexicon,
-                                 const AnalyserSettings &settings) {
+AnalyserProposals proposeForGrid(const Grid &grid, const ThesaurusTable &table, const ThesaurusTable &names,
+                                 const LexiconTable &lexicon, const AnalyserSettings &settings) {
     const std::vector<UnknownForm> forms = unknownForms(grid);
     Proposals fromThesaurus = proposeFromThesaurus(forms, table);
     std::vector<UnknownForm> remaining;
-    for (const UnknownForm &form : forms) {
-        if (fromThesaurus.count(form.lowered)) continue;
-        // The analyser knows only plain letters: an accented form is asked without its marks.
-        UnknownForm plain{plainSpelling(form.lowered), form.capitalised};
-        remaining.push_back(std::move(plain));
-    }
+    for (const UnknownForm &form : forms)
+        if (!fromThesaurus.count(form.lowered)) remaining.push_back(form);
+    // The forms the names file knows are asked of the analyser too: a capitalised word that begins
+    // a sentence may be a common word (Olli, the old form of illi), whose readings then follow
+    // the name's.
+    const Proposals named = proposeNames(remaining, names);
+    // The analyser knows only plain letters: an accented form is asked without its marks.
+    for (UnknownForm &form : remaining) form.lowered = plainSpelling(form.lowered);
     AnalyserProposals outcome = proposeWithAnalyser(remaining, lexicon, settings);
     // The answers for a form asked without its marks go back to the form as written.
     for (const UnknownForm &form : forms) {
@@ -297,6 +299,13 @@ AnalyserProposals proposeForGrid(const Grid &grid, const ThesaurusTable &table, 
             fromThesaurus.emplace(form.lowered, it->second);
     }
     outcome.proposals.merge(fromThesaurus);
+    for (const auto &[form, readings] : named) {
+        std::vector<AnalysisFields> rows = readings;
+        if (const auto it = outcome.proposals.find(form); it != outcome.proposals.end())
+            for (const AnalysisFields &fields : it->second)
+                if (std::find(rows.begin(), rows.end(), fields) == rows.end()) rows.push_back(fields);
+        outcome.proposals[form] = std::move(rows);
+    }
     return outcome;
 }
 

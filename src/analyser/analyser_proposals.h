@@ -1,5 +1,6 @@
-// Proposals for every form a thesaurus does not know, from three sources in this order: the
-// thesaurus under another spelling, the host of an enclitic, and the morphological analyser of
+// Proposals for every form a thesaurus does not know, from four sources in this order: the
+// thesaurus under another spelling, the host of an enclitic, the names file of the forms of
+// proper names (beside the analyser, for capitalised forms), and the morphological analyser of
 // the `whitakers-words` package run as a child process over all the remaining forms at once. The
 // analyser's report is turned into analyses by the converter the built-in data is made with.
 #pragma once
@@ -50,10 +51,11 @@ AnalyserProposals proposeWithAnalyser(const std::vector<UnknownForm> &forms, con
                                       const AnalyserSettings &settings);
 
 // Proposals for every not-found form of `grid`: the thesaurus's variants and enclitic hosts
-// first, then the analyser for the forms still without any. The failure of the analyser is
-// returned beside the proposals of the first two sources.
-AnalyserProposals proposeForGrid(const Grid &grid, const ThesaurusTable &table, const LexiconTable &lexicon,
-                                 const AnalyserSettings &settings);
+// first, then the analyser for the forms still without any. A capitalised form the names file
+// `names` knows (empty when there is none) has the name's readings first, then the analyser's
+// others. The failure of the analyser is returned beside the proposals of the other sources.
+AnalyserProposals proposeForGrid(const Grid &grid, const ThesaurusTable &table, const ThesaurusTable &names,
+                                 const LexiconTable &lexicon, const AnalyserSettings &settings);
 
 // The one message, in Italian, that tells the user what went wrong with the analyser; empty for
 // AnalyserFailure::None.

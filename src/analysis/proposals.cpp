@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <set>
 #include <unordered_map>
 #include <utility>
@@ -192,11 +193,15 @@ std::optional<EncliticSplit> splitEnclitic(std::string_view lowered) {
     return std::nullopt;
 }
 
-Proposals proposeFromThesaurus(const std::vector<UnknownForm> &forms, const ThesaurusTable &table) {
-    const TableIndex index(table);
+namespace {
+
+// The form itself is asked first: a thesaurus has already said it lacks it, the names file has not.
+Proposals proposeFrom(const std::vector<UnknownForm> &forms, const TableIndex &index) {
     Proposals proposals;
     for (const UnknownForm &form : forms) {
-        std::vector<AnalysisFields> found = index.analyses(spellingVariants(form.lowered));
+        std::vector<std::string> spellings = spellingVariants(form.lowered);
+        spellings.insert(spellings.begin(), form.lowered);
+        std::vector<AnalysisFields> found = index.analyses(spellings);
         if (found.empty()) {
             if (const auto split = splitEnclitic(form.lowered)) {
                 std::vector<std::string> hosts = spellingVariants(split->host);
@@ -212,6 +217,20 @@ Proposals proposeFromThesaurus(const std::vector<UnknownForm> &forms, const Thes
         if (!found.empty()) proposals.emplace(form.lowered, std::move(found));
     }
     return proposals;
+}
+
+}  // namespace
+
+Proposals proposeFromThesaurus(const std::vector<UnknownForm> &forms, const ThesaurusTable &table) {
+    return proposeFrom(forms, TableIndex(table));
+}
+
+Proposals proposeNames(const std::vector<UnknownForm> &forms, const ThesaurusTable &names) {
+    std::vector<UnknownForm> capitalised;
+    std::copy_if(forms.begin(), forms.end(), std::back_inserter(capitalised),
+                 [](const UnknownForm &form) { return form.capitalised; });
+    if (capitalised.empty() || names.empty()) return {};
+    return proposeFrom(capitalised, TableIndex(names));
 }
 
 PlacedProposals placeProposals(AnalysisWorkspace &workspace, const Proposals &proposals) {

@@ -60,6 +60,11 @@ std::optional<EncliticSplit> splitEnclitic(std::string_view lowered);
 // marked before their translation. Forms with neither are left out.
 Proposals proposeFromThesaurus(const std::vector<UnknownForm> &forms, const ThesaurusTable &table);
 
+// Proposals from the names file `names` (a thesaurus of the forms of proper names) for the forms
+// written with a capital wherever they stand, by the same rules: the form or a spelling variant,
+// failing those the host of an enclitic (Xanthumque). Lower-case forms are left out.
+Proposals proposeNames(const std::vector<UnknownForm> &forms, const ThesaurusTable &names);
+
 // Replaces every untouched not-found row whose form has proposals by one row per proposal: "?"
 // in the indicator, the analysis columns in the proposal colour. Other rows keep their order and
 // looks; the selected row follows its row (or goes to the first proposal of a replaced row).

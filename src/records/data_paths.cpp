@@ -54,6 +54,9 @@ std::string builtInThesaurusPath() {
 std::string lexiconPath() {
     return dataDirectory() + "/lexique.dat";
 }
+std::string namesPath() {
+    return dataDirectory() + "/nomi.dat";
+}
 
 DataDirectoryContents dataDirectoryContents(const std::string &thesaurusPath,
                                             const std::string &lexiconPath) {

@@ -20,15 +20,17 @@ void refuseTooMany(const std::string &path, std::size_t count) {
             .withDetail("more than " + std::to_string(thesaurus_format::kMaxRecords) + " records");
 }
 
-// Sorts the records stably by the lower-cased key, numbers them from 1 and writes them.
+// Sorts the records stably by the lower-cased key, numbers them from 1 (unless `numbered` is
+// false: then 0) and writes them.
 template <typename Record>
-std::size_t writeSorted(std::vector<Record> records, const std::string &outputPath, auto key, auto encode) {
+std::size_t writeSorted(std::vector<Record> records, const std::string &outputPath, auto key, auto encode,
+                        bool numbered = true) {
     std::stable_sort(records.begin(), records.end(), [&](const Record &a, const Record &b) {
         return lowerCp1252(key(a)) < lowerCp1252(key(b));
     });
     AtomicFileWriter out(outputPath);
     for (std::size_t i = 0; i < records.size(); ++i) {
-        records[i].recordNo = static_cast<std::int16_t>(i + 1);
+        records[i].recordNo = numbered ? static_cast<std::int16_t>(i + 1) : std::int16_t{0};
         out.append(encode(records[i]));
     }
     out.commit();
@@ -37,7 +39,10 @@ std::size_t writeSorted(std::vector<Record> records, const std::string &outputPa
 
 }  // namespace
 
-std::size_t compileThesaurus(const std::string &sourcePath, const std::string &outputPath) {
+namespace {
+
+std::size_t compileThesaurusRecords(const std::string &sourcePath, const std::string &outputPath,
+                                    bool limited) {
     using namespace thesaurus_format;
     static constexpr std::string_view kColumns[] = {
         "form", "lemma", "translation", "category", "case_gender_number", "mood_tense_voice"};
@@ -45,7 +50,7 @@ std::size_t compileThesaurus(const std::string &sourcePath, const std::string &o
         kFormWidth,          kLemmaWidth, kTranslationWidth, kCategoryWidth, kCaseGenderNumberWidth,
         kMoodTenseVoiceWidth};
     const auto rows = parseSource(sourcePath, readWholeFile(sourcePath), kColumns, kWidths);
-    refuseTooMany(sourcePath, rows.size());
+    if (limited) refuseTooMany(sourcePath, rows.size());
     std::vector<ThesaurusRecord> records;
     for (const auto &row : rows) {
         ThesaurusRecord record;
@@ -55,7 +60,18 @@ std::size_t compileThesaurus(const std::string &sourcePath, const std::string &o
     }
     return writeSorted(
         std::move(records), outputPath,
-        [](const ThesaurusRecord &r) -> const std::string & { return r.fields.form; }, encodeThesaurusRecord);
+        [](const ThesaurusRecord &r) -> const std::string & { return r.fields.form; }, encodeThesaurusRecord,
+        limited);
+}
+
+}  // namespace
+
+std::size_t compileThesaurus(const std::string &sourcePath, const std::string &outputPath) {
+    return compileThesaurusRecords(sourcePath, outputPath, true);
+}
+
+std::size_t compileNames(const std::string &sourcePath, const std::string &outputPath) {
+    return compileThesaurusRecords(sourcePath, outputPath, false);
 }
 
 std::size_t compileLexicon(const std::string &sourcePath, const std::string &outputPath) {

@@ -65,12 +65,14 @@ std::vector<const Record *> HandRecords::of(const std::string &lowerForm) const 
 
 std::map<std::string, std::vector<NameReading>> nameReadings(const std::vector<NameEntry> &names,
                                                              const DeclensionModels &models,
-                                                             const GlossList &glosses) {
+                                                             const GlossList &glosses,
+                                                             bool latinWhenUntranslated) {
     static constexpr const char *kCases[] = {"nom.", "voc.", "acc.", "g\xE9n.", "dat.", "abl."};
     std::map<std::string, std::vector<NameReading>> out;
     for (const NameEntry &name : names) {
         const std::string category = "N" + std::to_string(models.declension(name.model));
-        const std::string italian = glosses.findName(name.lemma, category);
+        std::string italian = glosses.findName(name.lemma, category);
+        if (italian.empty() && latinWhenUntranslated) italian = name.lemma;
         if (italian.empty()) continue;
         const std::string gender = name.gender == ' '   ? std::string()
                                    : name.gender == 'n' ? std::string("nt. ")
@@ -101,6 +103,37 @@ std::map<std::string, std::vector<NameReading>> nameReadings(const std::vector<N
         }
     }
     return out;
+}
+
+std::string namesSource(const std::map<std::string, std::vector<NameReading>> &readings,
+                        const std::vector<Record> &thesaurus, std::size_t &written) {
+    const auto key = [](std::string_view lowerForm, std::string_view lemma, std::string_view category,
+                        std::string_view cgn) {
+        return std::string(lowerForm) + "|" + foldLemma(trimRight(lemma)) + "|" +
+               std::string(trimRight(category)) + "|" + std::string(trimRight(cgn));
+    };
+    std::set<std::string> known;
+    for (const Record &r : thesaurus)
+        known.insert(
+            key(lowerCp1252(r.fields.form), r.fields.lemma, r.fields.category, r.fields.caseGenderNumber));
+    std::vector<Record> records;
+    for (const auto &[lower, forms] : readings) {
+        std::string form = lower;
+        if (form[0] >= 'a' && form[0] <= 'z') form[0] = static_cast<char>(form[0] - 'a' + 'A');
+        for (const NameReading &n : forms) {
+            if (known.count(key(lower, n.lemma, n.category, n.caseGenderNumber))) continue;
+            Record r;
+            r.fields = {form,
+                        n.lemma,
+                        fitSenses(n.translation, thesaurus_format::kTranslationWidth),
+                        n.category,
+                        n.caseGenderNumber,
+                        "_"};
+            records.push_back(std::move(r));
+        }
+    }
+    written = records.size();
+    return thesaurusSource(records);
 }
 
 std::size_t proposeRecords(const FrequentForm &f, const std::string &report, const GlossList &glosses,
@@ -400,6 +433,25 @@ void buildSources(const BuildOptions &o, std::ostream &report) {
                << " of them with an Italian gloss\n";
     }
     if (!o.sample.empty()) saveText(o.sample, sampleSource(chosen));
+}
+
+void buildNamesSource(const NamesOptions &o, std::ostream &report) {
+    GlossList glosses;
+    glosses.loadOpenList(o.glosses, o.lemmas);
+    if (!o.handGlosses.empty()) glosses.loadHandTable(o.handGlosses, readWholeFile(o.handGlosses));
+    DeclensionModels models;
+    models.load(o.models, readWholeFile(o.models));
+    std::vector<NameEntry> entries;
+    for (const auto &path : o.names) {
+        const auto more = parseNameEntries(readWholeFile(path), models);
+        entries.insert(entries.end(), more.begin(), more.end());
+    }
+    const auto readings = nameReadings(entries, models, glosses, true);
+    std::size_t written = 0;
+    const std::string source =
+        namesSource(readings, parseHandThesaurus(o.thesaurus, readWholeFile(o.thesaurus)), written);
+    report << "name readings outside the thesaurus: " << written << "\n";
+    if (!o.out.empty()) saveText(o.out, source);
 }
 
 void prepareAnalyserInput(const std::string &frequencies, const std::string &out) {

@@ -40,13 +40,21 @@ private:
 // The forms of the proper names that have an Italian name, by lower-cased form: each a reading
 // (lemma, category, case-gender-number, Italian name) in the coding system. A vocative equal to
 // the nominative is left out; a name of one person or place has its singular only, a people or
-// a place named in the plural its plural only.
+// a place named in the plural its plural only. With `latinWhenUntranslated`, a name without an
+// Italian name is kept too, translated by its Latin name.
 struct NameReading {
     std::string lemma, category, caseGenderNumber, translation;
 };
 std::map<std::string, std::vector<NameReading>> nameReadings(const std::vector<NameEntry> &names,
                                                              const DeclensionModels &models,
-                                                             const GlossList &glosses);
+                                                             const GlossList &glosses,
+                                                             bool latinWhenUntranslated = false);
+
+// The source of the names file (the thesaurus columns, sorted by lower-cased form): every reading
+// of `readings` that `thesaurus` lacks (same form, lemma, category and case-gender-number), its
+// form written with a capital.
+std::string namesSource(const std::map<std::string, std::vector<NameReading>> &readings,
+                        const std::vector<Record> &thesaurus, std::size_t &written);
 
 struct ProposalOptions {
     unsigned rules = 31;  // the converter's economy rules
@@ -101,6 +109,15 @@ struct BuildOptions {
 // Reads the inputs, chooses the records, writes the outputs asked for (each by the atomic
 // save) and reports figures on `report`. Throws FileError for a fault of any file.
 void buildSources(const BuildOptions &options, std::ostream &report);
+
+// The names file's source, as `orbalis-data names` writes it: the names of the lemma lists
+// `names` declined on `models`, with their Italian names from the glosses, less the readings of
+// the thesaurus source `thesaurus`.
+struct NamesOptions {
+    std::string glosses, lemmas, handGlosses, models, thesaurus, out;
+    std::vector<std::string> names;
+};
+void buildNamesSource(const NamesOptions &options, std::ostream &report);
 
 // Writes the analyser's input for the forms of the frequency list at `frequencies`.
 void prepareAnalyserInput(const std::string &frequencies, const std::string &out);

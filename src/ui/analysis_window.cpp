@@ -329,14 +329,21 @@ const ThesaurusTable &AnalysisWindow::proposalsTable() {
     return *m_builtInTable;
 }
 
+const ThesaurusTable &AnalysisWindow::namesTable() {
+    if (!m_namesTable)
+        m_namesTable =
+            loadThesaurusTable(m_desktop.data().names, EntryTrim::FormOnly, WhenMissing::ReadEmpty);
+    return *m_namesTable;
+}
+
 void AnalysisWindow::suggestAnalyses() {
     AnalyserProposals outcome;
     const AnalyserSettings settings = analyserSettingsFromEnvironment();
     const bool done = runCommand(prompter(), [&] {
         BusyCursor busy;
         const auto lexicon = loadLexicon(m_desktop.data().lexicon, WhenMissing::ReadEmpty);
-        outcome =
-            proposeForGrid(m_workspace.grid, proposalsTable(), lexicon ? *lexicon : LexiconTable{}, settings);
+        outcome = proposeForGrid(m_workspace.grid, proposalsTable(), namesTable(),
+                                 lexicon ? *lexicon : LexiconTable{}, settings);
         showChange(placeProposals(m_workspace, outcome.proposals).change);
     });
     if (!done) return;

@@ -94,6 +94,8 @@ protected:
     virtual std::optional<ThesaurusAddition> proposalsThesaurus() = 0;
     // The thesaurus the proposals' spellings and enclitics are looked up in.
     virtual const ThesaurusTable &proposalsTable();
+    // The names file of the data directory (empty when missing), read once.
+    const ThesaurusTable &namesTable();
 
     // Replaces the whole workspace (the load) and shows it.
     void setWorkspace(AnalysisWorkspace workspace);
@@ -141,6 +143,7 @@ private:
     std::unique_ptr<Prompter> m_prompter;
     // The built-in thesaurus, read on first need by a workspace that has no thesaurus of its own.
     std::optional<ThesaurusTable> m_builtInTable;
+    std::optional<ThesaurusTable> m_namesTable;
     GridModel *m_model;
     QStringList m_ownedWindows;
     QString m_documentPath;

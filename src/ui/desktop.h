@@ -33,6 +33,7 @@ struct DataFiles {
     std::string directory;
     std::string builtInThesaurus;  // donnees.dat
     std::string lexicon;           // lexique.dat
+    std::string names;             // nomi.dat, the forms of proper names for proposals
 };
 
 // Makes the prompter of a window: its questions and messages are shown over that window.

@@ -94,7 +94,8 @@ protected:
     TempDir m_dir;
     std::unique_ptr<ui::Desktop> m_desktop = std::make_unique<ui::Desktop>(
         [this](QWidget &) { return std::make_unique<WindowPrompter>(m_prompter); },
-        ui::DataFiles{m_dir.root().string(), m_dir.path("donnees.dat"), m_dir.path("lexique.dat")});
+        ui::DataFiles{m_dir.root().string(), m_dir.path("donnees.dat"), m_dir.path("lexique.dat"),
+                      m_dir.path("nomi.dat")});
 };
 
 }  // namespace orbalis::testing

@@ -260,10 +260,17 @@ void writeRows(Output &out, const Grid &grid, std::size_t firstRow, std::size_t 
 // part, then the empty row that ends the grid when the last form was found.
 // Proposals in place of the not-found rows of `grid` (rows 1 to endRow - 1); returns the new end.
 // The analyser's failure is reported once on standard error.
-std::size_t suggest(Grid &grid, std::size_t endRow, const ThesaurusTable &table, const LexiconTable &lexicon,
-                    bool &failureReported) {
+// What proposals draw on besides the thesaurus: the lexicon's translations and the names file
+// (each empty when its file is missing).
+struct ProposalSources {
+    LexiconTable lexicon;
+    ThesaurusTable names;
+};
+
+std::size_t suggest(Grid &grid, std::size_t endRow, const ThesaurusTable &table,
+                    const ProposalSources &sources, bool &failureReported) {
     const AnalyserSettings settings = analyserSettingsFromEnvironment();
-    const AnalyserProposals outcome = proposeForGrid(grid, table, lexicon, settings);
+    const AnalyserProposals outcome = proposeForGrid(grid, table, sources.names, sources.lexicon, settings);
     if (outcome.failure != AnalyserFailure::None && !failureReported) {
         std::string message;
         appendCp1252AsUtf8(message, analyserFailureMessage(outcome, settings));
@@ -278,9 +285,10 @@ std::size_t suggest(Grid &grid, std::size_t endRow, const ThesaurusTable &table,
     return endRow + (grid.rowCount() - rows);
 }
 
-LexiconTable lexiconForProposals() {
+ProposalSources proposalSources() {
     auto table = loadLexicon(lexiconPath(), WhenMissing::ReadEmpty);
-    return table ? std::move(*table) : LexiconTable{};
+    return {table ? std::move(*table) : LexiconTable{},
+            loadThesaurusTable(namesPath(), EntryTrim::FormOnly, WhenMissing::ReadEmpty)};
 }
 
 int analyse(int argc, char **argv) {
@@ -299,8 +307,8 @@ int analyse(int argc, char **argv) {
     std::optional<AtomicFileWriter> saved;
     if (savePath) saved.emplace(*savePath);
 
-    std::optional<LexiconTable> lexicon;
-    if (args.flag("--suggest")) lexicon = lexiconForProposals();
+    std::optional<ProposalSources> sources;
+    if (args.flag("--suggest")) sources = proposalSources();
     bool failureReported = false;
 
     Output out;
@@ -319,7 +327,7 @@ int analyse(int argc, char **argv) {
         Grid part = makeAnalysisGrid();
         part.setRowCount(1);
         std::size_t endRow = fillAnalysisGrid(part, forms, table, mode);
-        if (lexicon) endRow = suggest(part, endRow, table, *lexicon, failureReported);
+        if (sources) endRow = suggest(part, endRow, table, *sources, failureReported);
         writeRows(out, part, 1, endRow, csv);
         if (saved) appendAnalysisRecords(*saved, part, 1, endRow);
         rowsWritten += endRow - 1;
@@ -348,7 +356,7 @@ int vocabulary(int argc, char **argv) {
     const std::size_t endRow = fillAnalysisGrid(grid, tokenizeText(text), table, mode);
     if (args.flag("--suggest")) {
         bool failureReported = false;
-        suggest(grid, endRow, table, lexiconForProposals(), failureReported);
+        suggest(grid, endRow, table, proposalSources(), failureReported);
     }
     const std::vector<VocabularyEntry> entries = textVocabulary(grid);
     Output out;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli/describe_error.h"
+#include "tools/data_compiler.h"
 #include "tools/thesaurus_build.h"
 
 namespace orbalis::data_tool {
@@ -37,6 +38,14 @@ constexpr std::string_view kHelp = R"(Usage: orbalis-data COMMAND ...
       --by-frequency       choose forms by frequency alone, not frequency per record
       --sample FILE        write 100 generated records drawn with a fixed seed
       --measure TEXT...    report the share of each text's tokens and forms the choice covers
+  names OPTIONS
+      Write the source of the names file: the proper names of the lemma lists declined on their
+      models, each reading the thesaurus source lacks, with its Italian name (else its Latin one).
+      --glosses FILE --lemmas FILE --hand-glosses FILE --models FILE --names FILE...  as for build
+      --thesaurus FILE     the thesaurus source whose readings are left out
+      --out FILE           the names source to write (omit to write nothing)
+  compile-names SOURCE.tsv OUT.DAT
+      Generate the names file (thesaurus records sorted by form, any number) from its source.
   coverage THESAURUS TEXT...
       Per text: word tokens and distinct forms (ignoring case) that have at least one record.
 )";
@@ -57,9 +66,48 @@ int run(int argc, char **argv) {
         data_build::prepareAnalyserInput(args[0], args[1]);
         return 0;
     }
+    if (command == "compile-names") {
+        if (args.size() != 2) throw UsageError{"compile-names needs SOURCE.tsv OUT.DAT"};
+        compileNames(args[0], args[1]);
+        return 0;
+    }
     if (command == "coverage") {
         if (args.size() < 2) throw UsageError{"coverage needs THESAURUS TEXT..."};
         data_build::reportCoverage(args[0], {args.begin() + 1, args.end()}, std::cout);
+        return 0;
+    }
+    if (command == "names") {
+        data_build::NamesOptions o;
+        bool namesList = false;
+        for (std::size_t i = 0; i < args.size(); ++i) {
+            const std::string &a = args[i];
+            const auto value = [&]() -> std::string {
+                if (i + 1 >= args.size()) throw UsageError{a + " needs a value"};
+                namesList = false;
+                return args[++i];
+            };
+            if (a == "--glosses")
+                o.glosses = value();
+            else if (a == "--lemmas")
+                o.lemmas = value();
+            else if (a == "--hand-glosses")
+                o.handGlosses = value();
+            else if (a == "--models")
+                o.models = value();
+            else if (a == "--thesaurus")
+                o.thesaurus = value();
+            else if (a == "--out")
+                o.out = value();
+            else if (a == "--names")
+                namesList = true;
+            else if (namesList)
+                o.names.push_back(a);
+            else
+                throw UsageError{"unexpected argument " + a};
+        }
+        if (o.glosses.empty() || o.models.empty() || o.names.empty() || o.thesaurus.empty())
+            throw UsageError{"names needs --glosses, --models, --names and --thesaurus"};
+        data_build::buildNamesSource(o, std::cout);
         return 0;
     }
     if (command != "build") throw UsageError{"unknown command " + command};

@@ -21,7 +21,8 @@ int main(int argc, char *argv[]) {
 
     orbalis::ui::Desktop desktop(
         [](QWidget &window) { return std::make_unique<orbalis::ui::QtPrompter>(window); },
-        {orbalis::dataDirectory(), orbalis::builtInThesaurusPath(), orbalis::lexiconPath()});
+        {orbalis::dataDirectory(), orbalis::builtInThesaurusPath(), orbalis::lexiconPath(),
+         orbalis::namesPath()});
     QObject::connect(&desktop, &orbalis::ui::Desktop::quitRequested, app.get(), &QApplication::quit,
                      Qt::QueuedConnection);
 

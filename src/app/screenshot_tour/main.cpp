@@ -111,7 +111,7 @@ int main(int argc, char *argv[]) {
 
     std::deque<std::string> files;
     ui::Desktop desktop([&files](QWidget &) { return std::make_unique<TourPrompter>(files); },
-                        {dataDirectory(), builtInThesaurusPath(), lexiconPath()});
+                        {dataDirectory(), builtInThesaurusPath(), lexiconPath(), namesPath()});
     bool ok = true;
 
     ui::frmSplash &splash = desktop.showSplash();

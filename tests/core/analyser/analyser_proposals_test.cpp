@@ -114,7 +114,7 @@ TEST(Analyser, ThesaurusProposalsStayWhenTheAnalyserFails) {
     const ThesaurusTable table = ThesaurusTable::fromRecords(records, EntryTrim::FormOnly);
     Grid grid = makeAnalysisGrid();
     fillAnalysisGrid(grid, {"armaque", "xyz"}, table, LookupMode::Full);
-    const auto outcome = proposeForGrid(grid, table, {}, {"/nonexistent/whitakers-words", 1s});
+    const auto outcome = proposeForGrid(grid, table, {}, {}, {"/nonexistent/whitakers-words", 1s});
     EXPECT_EQ(outcome.failure, AnalyserFailure::NotInstalled);
     ASSERT_EQ(outcome.proposals.size(), 1u);
     EXPECT_EQ(outcome.proposals.at("armaque").front().translation, "[e] armi");

@@ -94,6 +94,39 @@ std::vector<std::string> column(const Grid &grid, std::size_t col) {
     return texts;
 }
 
+// The names file answers for capitalised forms only: the form, a spelling of it, or the host of
+// an enclitic.
+struct NameCase {
+    const char *name;
+    std::string form;
+    bool capitalised;
+    std::vector<std::string> translations;  // of the proposals, in order; empty: none
+};
+
+class NameProposals : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(NameProposals, ComeFromTheNamesFile) {
+    const ThesaurusTable names = ThesaurusTable::fromRecords(
+        thesaurusBytes({{"Aeolus", "Aeolus", "Eolo", "N2", "nom. m. sg.", "_"},
+                        {"Iulum", "Iulus", "Iulo", "N2", "acc. m. sg.", "_"},
+                        {"Xanthum", "Xanthus", "Xanto", "N2", "acc. m. sg.", "_"},
+                        {"Xanthum", "Xanthus", "Xanto", "N2", "gén. m. pl.", "_"}}),
+        EntryTrim::FormOnly);
+    const Proposals proposals = proposeNames({{GetParam().form, GetParam().capitalised}}, names);
+    std::vector<std::string> translations;
+    if (const auto it = proposals.find(GetParam().form); it != proposals.end())
+        for (const AnalysisFields &fields : it->second) translations.push_back(fields.translation);
+    EXPECT_EQ(translations, GetParam().translations);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Proposals, NameProposals,
+    ::testing::Values(NameCase{"Form", "aeolus", true, {"Eolo"}},
+                      NameCase{"Spelling", "julum", true, {"Iulo"}},
+                      NameCase{"EncliticHost", "xanthumque", true, {"[e] Xanto", "[e] Xanto"}},
+                      NameCase{"LowerCase", "aeolus", false, {}}, NameCase{"Unknown", "cloanthum", true, {}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
 class ProposalRows : public ::testing::Test {
 protected:
     // "Poëta arma virumque canit xyz": poeta is held under its plain spelling, vir with two

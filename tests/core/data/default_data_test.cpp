@@ -25,9 +25,12 @@ TEST(DefaultData, DataFilesAreWhatTheirSourcesGenerate) {
     testing::TempDir dir;
     compileThesaurus(kSource + "/data/src/donnees.tsv", dir.path("donnees.dat"));
     compileLexicon(kSource + "/data/src/lexique.tsv", dir.path("lexique.dat"));
+    compileNames(kSource + "/data/src/names.tsv", dir.path("nomi.dat"));
     EXPECT_EQ(testing::readBytes(dir.path("donnees.dat")), testing::readBytes(kBuiltIn))
         << "run scripts/gen-data after changing data/src";
     EXPECT_EQ(testing::readBytes(dir.path("lexique.dat")), testing::readBytes(kLexicon));
+    EXPECT_TRUE(testing::readBytes(dir.path("nomi.dat")) == testing::readBytes(kSource + "/data/nomi.dat"))
+        << "run scripts/gen-data after changing data/src/names.tsv";
 }
 
 TEST(DefaultData, BuiltInThesaurusIsSortedAndNumbered) {
