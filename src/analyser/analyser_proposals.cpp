@@ -310,7 +310,7 @@ AnalyserProposals proposeForGrid(const Grid &grid, const ThesaurusTable &table, 
 }
 
 std::string analyserFailureMessage(const AnalyserProposals &outcome, const AnalyserSettings &settings) {
-    const std::string rest = " Sono mostrate solo le proposte ricavate dal Thesaurus.";
+    const std::string rest = " Sono mostrate solo le proposte ricavate dal Thesaurus e dai nomi propri.";
     switch (outcome.failure) {
         case AnalyserFailure::None:
             return {};
