@@ -306,14 +306,14 @@ std::string lexiconSource(const std::string &handPath, std::string_view handLexi
     return out;
 }
 
-std::string sampleSource(const std::vector<Record> &records) {
+std::string sampleSource(const std::vector<Record> &records, std::uint32_t seed) {
     std::vector<const Record *> pool;
     for (const Record &r : records)
         if (!r.hand) pool.push_back(&r);
     // Each record draws a number from its own text and a fixed seed; the 100 lowest are the
     // sample, so that a change elsewhere in the data leaves the rest of the sample as it was.
-    const auto draw = [](const AnalysisFields &f) {
-        std::uint64_t h = 1469598103934665603ull ^ 20261207u;
+    const auto draw = [seed](const AnalysisFields &f) {
+        std::uint64_t h = 1469598103934665603ull ^ seed;
         for (const std::string *text :
              {&f.form, &f.lemma, &f.category, &f.caseGenderNumber, &f.moodTenseVoice})
             for (char ch : *text + "\t") h = (h ^ static_cast<unsigned char>(ch)) * 1099511628211ull;
@@ -432,7 +432,7 @@ void buildSources(const BuildOptions &o, std::ostream &report) {
         report << "generated lexicon entries: " << entries << ", " << italian
                << " of them with an Italian gloss\n";
     }
-    if (!o.sample.empty()) saveText(o.sample, sampleSource(chosen));
+    if (!o.sample.empty()) saveText(o.sample, sampleSource(chosen, o.sampleSeed));
 }
 
 void buildNamesSource(const NamesOptions &o, std::ostream &report) {

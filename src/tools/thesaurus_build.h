@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <iosfwd>
 #include <map>
@@ -85,8 +86,11 @@ std::string lexiconSource(const std::string &handPath, std::string_view handLexi
                           const std::vector<Record> &records, const GlossList &glosses,
                           std::size_t &generated, std::size_t &italian);
 
-// 100 generated records drawn with a fixed seed, with empty verdict and reason columns.
-std::string sampleSource(const std::vector<Record> &records);
+// The seed of the sample for judging unless another is asked for.
+inline constexpr std::uint32_t kSampleSeed = 20261207u;
+
+// 100 generated records drawn with the fixed seed `seed`, with empty verdict and reason columns.
+std::string sampleSource(const std::vector<Record> &records, std::uint32_t seed = kSampleSeed);
 
 struct Coverage {
     std::size_t tokens = 0, coveredTokens = 0, forms = 0, coveredForms = 0;
@@ -102,6 +106,7 @@ std::string percent(std::size_t part, std::size_t whole);
 struct BuildOptions {
     std::string frequencies, glosses, lemmas, models, handGlosses, handThesaurus, handLexicon, thesaurusOut,
         lexiconOut, sample;
+    std::uint32_t sampleSeed = kSampleSeed;
     std::vector<std::string> analyses, measure, names;  // names: lemma lists read for proper names
     ProposalOptions proposal;
 };

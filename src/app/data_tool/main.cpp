@@ -37,6 +37,7 @@ constexpr std::string_view kHelp = R"(Usage: orbalis-data COMMAND ...
                            adjective; default 31)
       --by-frequency       choose forms by frequency alone, not frequency per record
       --sample FILE        write 100 generated records drawn with a fixed seed
+      --sample-seed N      the seed of that draw (default 20261207)
       --measure TEXT...    report the share of each text's tokens and forms the choice covers
   names OPTIONS
       Write the source of the names file: the proper names of the lemma lists declined on their
@@ -142,7 +143,12 @@ int run(int argc, char **argv) {
             o.lexiconOut = value();
         else if (a == "--sample")
             o.sample = value();
-        else if (a == "--rules") {
+        else if (a == "--sample-seed") {
+            const std::string v = value();
+            const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), o.sampleSeed);
+            if (v.empty() || error != std::errc() || end != v.data() + v.size())
+                throw UsageError{"--sample-seed needs a whole number from 0 to 4294967295"};
+        } else if (a == "--rules") {
             const std::string v = value();
             const auto [end, error] = std::from_chars(v.data(), v.data() + v.size(), o.proposal.rules);
             if (v.empty() || error != std::errc() || end != v.data() + v.size() || o.proposal.rules > 31)
