@@ -975,4 +975,14 @@ void applyEconomyRules(std::vector<ProposedAnalysis> &analyses, unsigned rules) 
     }
 }
 
+std::string analyserMarkerWord(std::size_t n) {
+    static constexpr char kLetters[] = {'x', 'z', 'k', 'w'};
+    std::string marker = "qqq";
+    for (int i = 0; i < 9; ++i) {
+        marker += kLetters[n % 4];
+        n /= 4;
+    }
+    return marker;
+}
+
 }  // namespace orbalis

@@ -3,6 +3,7 @@
 // coding system: category code, lemma, case-gender-number and mood-tense-voice descriptors.
 // Used to build the built-in thesaurus and to suggest analyses for forms a thesaurus lacks.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,6 +45,11 @@ struct ProposedAnalysis {
     bool noun = false;        // a noun entry (N1 to N6)
     bool operator==(const ProposedAnalysis &) const = default;
 };
+
+// The marker word written after form number n of the analyser's input: "qqq" and nine letters of
+// x, z, k, w (n in base 4). The analyser reports it unknown, which delimits the report of every
+// form, whether the input is the frequency list or a text's unknown forms.
+std::string analyserMarkerWord(std::size_t n);
 
 // Every analysis the analyser's report `output` holds for `form` (the lower-case word that was
 // analysed), in report order, without repeats. Readings the coding system has no place for

@@ -139,16 +139,6 @@ AnalyserSettings analyserSettingsFromEnvironment() {
     return settings;
 }
 
-std::string analyserMarkerWord(std::size_t n) {
-    static constexpr char kLetters[] = {'x', 'z', 'k', 'w'};
-    std::string marker = "qqq";
-    for (int i = 0; i < 9; ++i) {
-        marker += kLetters[n % 4];
-        n /= 4;
-    }
-    return marker;
-}
-
 std::optional<std::vector<std::string>> splitAnalyserReport(std::string_view report, std::size_t forms) {
     std::vector<std::string> reports(forms);
     std::size_t next = 0;

@@ -65,8 +65,5 @@ inline constexpr std::string_view kAnalyserTitle = "Analizzatore morfologico";
 // The analyser's report cut at the marker word that follows each form (see the input written for
 // it): report i is the text before marker i. nullopt when the markers are not all there in order.
 std::optional<std::vector<std::string>> splitAnalyserReport(std::string_view report, std::size_t forms);
-// The marker word after form number n: "qqq" and nine letters of x, z, k, w, which the analyser
-// reports unknown.
-std::string analyserMarkerWord(std::size_t n);
 
 }  // namespace orbalis

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <set>
 
+#include "analyser/analyser_conversion.h"
 #include "records/file_error.h"
 #include "records/file_system.h"
 #include "text/encoding.h"
@@ -78,19 +79,9 @@ std::vector<FrequentForm> parseFrequencyList(const std::string &path, std::strin
     return forms;
 }
 
-std::string markerWord(std::size_t n) {
-    static constexpr char kLetters[] = {'x', 'z', 'k', 'w'};
-    std::string marker = "qqq";
-    for (int i = 0; i < 9; ++i) {
-        marker += kLetters[n % 4];
-        n /= 4;
-    }
-    return marker;
-}
-
 std::string analyserInput(const std::vector<FrequentForm> &forms) {
     std::string out;
-    for (std::size_t i = 0; i < forms.size(); ++i) out += forms[i].form + " " + markerWord(i) + "\n";
+    for (std::size_t i = 0; i < forms.size(); ++i) out += forms[i].form + " " + analyserMarkerWord(i) + "\n";
     return out + "\n\n";
 }
 
@@ -101,7 +92,7 @@ std::vector<std::string> splitReports(std::string_view all, std::size_t count, c
     for (std::string_view line : splitLines(all)) {
         std::string_view probe = line;
         if (probe.substr(0, 2) == "=>") probe.remove_prefix(2);
-        if (next < count && probe.substr(0, 12) == markerWord(next)) {
+        if (next < count && probe.substr(0, 12) == analyserMarkerWord(next)) {
             reports[next++] = std::move(current);
             current.clear();
             continue;

@@ -32,10 +32,6 @@ struct FrequentForm {
 // the path and the line.
 std::vector<FrequentForm> parseFrequencyList(const std::string &path, std::string_view text);
 
-// The marker word after form number n: "qqq" and nine letters of x, z, k, w (base 4). The
-// analyser reports it unknown, which delimits the report of every form.
-std::string markerWord(std::size_t n);
-
 // The analyser's input: every form followed by its marker word, one per line.
 std::string analyserInput(const std::vector<FrequentForm> &forms);
 
