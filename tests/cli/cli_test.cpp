@@ -163,24 +163,6 @@ TEST_F(Cli, ThesaurusListingsPrintRecordNumbers) {
               "-1\tarma\tarma\tle armi\tN2\tacc. nt. pl.\t_");
 }
 
-TEST_F(Cli, LemmaListingPrintsTheParadigmInOrder) {
-    const CliRun run = cli({"lemma", dir.path("donnees.dat"), "SUM"});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(lines(run.out),
-              (std::vector<std::string>{"5\tsum\tsum\tsono\tV6\t1 sg.\tind. pr\xc3\xa9s. act.",
-                                        "2\test\tsum\t\xc3\xa8\tV6\t3 sg.\tind. pr\xc3\xa9s. act."}));
-    EXPECT_EQ(cli({"lemma", dir.path("donnees.dat"), "su"}).out, "");
-}
-
-TEST_F(Cli, LexiconListings) {
-    const CliRun search = cli({"lexicon-search", "AR"});
-    ASSERT_EQ(search.status, 0) << search.err;
-    EXPECT_EQ(lines(search.out), (std::vector<std::string>{"arma\tarmi\tN2\tarme, arm\xc3\xa9"
-                                                           "e\tarmo"}));
-    EXPECT_EQ(lines(cli({"lexicon-letter", "b", "--lexicon", dir.path("lexique.dat")}).out),
-              (std::vector<std::string>{"bellum\tguerra\tN2\tbelliqueux\tbellicus"}));
-}
-
 TEST_F(Cli, CsvOptionWritesTheExportOfTheWindows) {
     const std::string bom = "\xEF\xBB\xBF";
     const CliRun analysed = cli({"analyse", text("g.txt", "Gallia nix"), "--csv"});

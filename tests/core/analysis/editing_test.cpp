@@ -6,6 +6,7 @@
 
 #include "analysis/analysis_file.h"
 #include "analysis/editing.h"
+#include "analysis_fixture.h"
 #include "records/file_error.h"
 #include "records/fixed_text.h"
 #include "records/thesaurus_table.h"
@@ -16,20 +17,15 @@ namespace orbalis {
 namespace {
 
 using namespace analysis_columns;
+using testing::column;
 using testing::readBytes;
 using testing::ScriptedPrompter;
 using testing::TempDir;
+using testing::thesaurusBytes;
 using testing::writeBytes;
 
 constexpr const char *kSelectForm = "Seleziona una forma.";
 constexpr const char *kPresent = "Forma (+Analisi) presenta in Thesaurus";
-
-std::string thesaurusBytes(std::initializer_list<AnalysisFields> analyses) {
-    std::string bytes;
-    std::int16_t number = 0;
-    for (const AnalysisFields &fields : analyses) bytes += encodeThesaurusRecord({++number, fields, {}});
-    return bytes;
-}
 
 ThesaurusRecord recordAt(const std::string &bytes, std::size_t n) {
     return decodeThesaurusRecord(std::string_view(bytes).substr((n - 1) * 216, 216));
@@ -38,13 +34,6 @@ ThesaurusRecord recordAt(const std::string &bytes, std::size_t n) {
 std::string padded(std::string text, std::size_t width) {
     text.resize(width, ' ');
     return text;
-}
-
-std::vector<std::string> column(const Grid &grid, std::size_t col) {
-    std::vector<std::string> texts;
-    for (std::size_t row = 1; row < grid.rowCount(); ++row)
-        texts.emplace_back(trimRight(grid.text(row, col)));
-    return texts;
 }
 
 class Editing : public ::testing::Test {

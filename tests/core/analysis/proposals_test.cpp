@@ -9,6 +9,7 @@
 #include "analysis/editing.h"
 #include "analysis/proposals.h"
 #include "analysis/vocabulary.h"
+#include "analysis_fixture.h"
 #include "records/fixed_text.h"
 #include "records/thesaurus_table.h"
 #include "scripted_prompter.h"
@@ -18,9 +19,11 @@ namespace orbalis {
 namespace {
 
 using namespace analysis_columns;
+using testing::column;
 using testing::readBytes;
 using testing::ScriptedPrompter;
 using testing::TempDir;
+using testing::thesaurusBytes;
 using testing::writeBytes;
 
 struct SpellingCase {
@@ -79,20 +82,6 @@ INSTANTIATE_TEST_SUITE_P(Proposals, Enclitics,
                                            EncliticCase{"HostTooShort", "ne", std::nullopt},
                                            EncliticCase{"None", "rosa", std::nullopt}),
                          [](const auto &info) { return std::string(info.param.name); });
-
-std::string thesaurusBytes(std::initializer_list<AnalysisFields> analyses) {
-    std::string bytes;
-    std::int16_t number = 0;
-    for (const AnalysisFields &fields : analyses) bytes += encodeThesaurusRecord({++number, fields, {}});
-    return bytes;
-}
-
-std::vector<std::string> column(const Grid &grid, std::size_t col) {
-    std::vector<std::string> texts;
-    for (std::size_t row = 1; row < grid.rowCount(); ++row)
-        texts.emplace_back(trimRight(grid.text(row, col)));
-    return texts;
-}
 
 // The names file answers for capitalised forms only: the form, a spelling of it, or the host of
 // an enclitic.
