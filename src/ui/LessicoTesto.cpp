@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QLocale>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -12,6 +11,7 @@
 #include "ui/grid_view.h"
 #include "ui/menus.h"
 #include "ui/report_printing.h"
+#include "ui/text_codec.h"
 #include "ui/title_banner.h"
 
 namespace orbalis::ui {
@@ -33,9 +33,10 @@ LessicoTesto::LessicoTesto(Desktop &desktop)
     setCentralWidget(central);
 
     QMenu *fichier = addMenu(menuBar(), "fichier", QStringLiteral("&Schedario"));
-    imprimer = addEntry(fichier, "imprimer", QStringLiteral("&Stampare"), QKeySequence::Print);
-    apercu = addEntry(fichier, "apercu", QStringLiteral("Anteprima di stampa..."));
-    exporter = addEntry(fichier, "exporter", QStringLiteral("&Esporta CSV..."));
+    const ReportEntries report = addReportEntries(fichier);
+    imprimer = report.imprimer;
+    apercu = report.apercu;
+    exporter = report.exporter;
     fichier->addSeparator();
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
     connect(imprimer, &QAction::triggered, this, [this] {
@@ -66,10 +67,7 @@ void LessicoTesto::showVocabulary(const std::vector<VocabularyEntry> &entries, c
     m_grid = vocabularyGrid(entries);
     m_model->apply(GridChange::reset());
     statusSource->setText(source);
-    const QLocale italian(QLocale::Italian, QLocale::Italy);
-    statusLemmas->setText(entries.size() == 1
-                              ? QStringLiteral("1 lemma")
-                              : italian.toString(qulonglong(entries.size())) + QStringLiteral(" lemmi"));
+    statusLemmas->setText(italianCount(entries.size(), QStringLiteral("lemma"), QStringLiteral("lemmi")));
 }
 
 }  // namespace orbalis::ui

@@ -85,8 +85,7 @@ void Morphologique::buildMenus() {
     thesaurusorbalis = addEntry(thesaurus, "thesaurusorbalis", QStringLiteral("&Orbalis"));
     thesaurusautre = addEntry(thesaurus, "thesaurusautre", QStringLiteral("&Altro Thesaurus"));
 
-    QMenu *aide = addMenu(menuBar(), "aide", QStringLiteral("&Aiuto"));
-    about = addEntry(aide, "about", QStringLiteral("&A proposito"));
+    about = addAboutMenu(menuBar(), m_desktop);
 
     fermer->setEnabled(false);
     analyse->setEnabled(false);
@@ -96,7 +95,6 @@ void Morphologique::buildMenus() {
     connect(quitter, &QAction::triggered, &m_desktop, &Desktop::quit);
     connect(analyse, &QAction::triggered, this, &Morphologique::openAnalysis);
     connect(ouvriranalyse, &QAction::triggered, this, &Morphologique::reopenAnalysis);
-    connect(about, &QAction::triggered, this, [this] { m_desktop.showAbout(); });
     connect(lexique, &QAction::triggered, this, [this] { openLexiconBrowser(m_desktop); });
     connect(thesaurusorbalis, &QAction::triggered, this, [this] { openBuiltInThesaurusBrowser(m_desktop); });
     connect(thesaurusautre, &QAction::triggered, this, [this] { openOtherThesaurusBrowser(m_desktop); });

@@ -124,8 +124,7 @@ Thesaurusmodification::Thesaurusmodification(Desktop &desktop)
 
     QMenu *fichier = addMenu(menuBar(), "fichier", QStringLiteral("&Schedario"));
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
-    QMenu *aide = addMenu(menuBar(), "aide", QStringLiteral("&Aiuto"));
-    about = addEntry(aide, "about", QStringLiteral("&A proposito"));
+    about = addAboutMenu(menuBar(), m_desktop);
 
     // The keypads and the cards are modal over the editor, which is modal itself.
     connect(Command1_b, &QPushButton::clicked, this,
@@ -140,7 +139,6 @@ Thesaurusmodification::Thesaurusmodification(Desktop &desktop)
     connect(Command2, &QPushButton::clicked, this, &Thesaurusmodification::save);
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
     connect(quitter, &QAction::triggered, this, &QWidget::close);
-    connect(about, &QAction::triggered, this, [this] { m_desktop.showAbout(); });
     resize(560, 470);
 }
 

@@ -65,25 +65,10 @@ constexpr std::string_view kNothingToAnalyse = "Non ci sono forme sconosciute ne
 }  // namespace
 
 QString unknownFormsText(const GridSummary &summary) {
-    const QLocale italian(QLocale::Italian, QLocale::Italy);
     const double share = summary.forms == 0 ? 0.0 : 100.0 * double(summary.unknown) / double(summary.forms);
-    const QString count = italian.toString(qulonglong(summary.unknown));
-    const QString words =
-        summary.unknown == 1 ? QStringLiteral("forma sconosciuta") : QStringLiteral("forme sconosciute");
-    return QStringLiteral("%1 %2 (%3 %)").arg(count, words, italian.toString(share, 'f', 1));
-}
-
-QString knownFormsText(const GridSummary &summary) {
-    const QLocale italian(QLocale::Italian, QLocale::Italy);
-    const std::size_t known = summary.known();
-    return italian.toString(qulonglong(known)) +
-           (known == 1 ? QStringLiteral(" forma nota") : QStringLiteral(" forme note"));
-}
-
-QString proposedFormsText(const GridSummary &summary) {
-    const QLocale italian(QLocale::Italian, QLocale::Italy);
-    return italian.toString(qulonglong(summary.proposed)) +
-           (summary.proposed == 1 ? QStringLiteral(" forma proposta") : QStringLiteral(" forme proposte"));
+    return italianCount(summary.unknown, QStringLiteral("forma sconosciuta"),
+                        QStringLiteral("forme sconosciute")) +
+           QStringLiteral(" (%1 %)").arg(QLocale(QLocale::Italian, QLocale::Italy).toString(share, 'f', 1));
 }
 
 AnalysisWindow::AnalysisWindow(Desktop &desktop, Variant variant)
@@ -229,9 +214,10 @@ QLineEdit *AnalysisWindow::addField(QWidget *panel, QGridLayout *layout, int row
 void AnalysisWindow::buildMenus() {
     QMenu *fichier = addMenu(menuBar(), "fichier", QStringLiteral("&Schedario"));
     enregistrer = addEntry(fichier, "enregistrer", QStringLiteral("&Salva"), QKeySequence::Save);
-    imprimer = addEntry(fichier, "imprimer", QStringLiteral("&Stampare"), QKeySequence::Print);
-    apercu = addEntry(fichier, "apercu", QStringLiteral("Anteprima di stampa..."));
-    exporter = addEntry(fichier, "exporter", QStringLiteral("&Esporta CSV..."));
+    const ReportEntries report = addReportEntries(fichier);
+    imprimer = report.imprimer;
+    apercu = report.apercu;
+    exporter = report.exporter;
     fichier->addSeparator();
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
     QMenu *edition = addMenu(menuBar(), "edition", QStringLiteral("&Edizione"));
@@ -250,8 +236,7 @@ void AnalysisWindow::buildMenus() {
     thesaurusautre = addEntry(thesaurus, "thesaurusautre", QStringLiteral("&Altro Thesaurus"));
     QMenu *lex = addMenu(menuBar(), "lex", QStringLiteral("&Dizionario"));
     lexique = addEntry(lex, "lexique", QStringLiteral("&Dizionario (lemma)"));
-    QMenu *aide = addMenu(menuBar(), "aide", QStringLiteral("&Aiuto"));
-    about = addEntry(aide, "about", QStringLiteral("&A proposito"));
+    about = addAboutMenu(menuBar(), m_desktop);
 
     // Delete on the grid deletes the selected row, as the bin button does.
     supprimer = new QAction(Command3->accessibleName(), grille01);
@@ -264,7 +249,6 @@ void AnalysisWindow::buildMenus() {
     connect(quitter, &QAction::triggered, this, &QWidget::close);
     connect(dupliquer, &QAction::triggered, this, &AnalysisWindow::duplicateSelectedRow);
     connect(supprimer, &QAction::triggered, this, &AnalysisWindow::deleteSelectedRow);
-    connect(about, &QAction::triggered, this, [this] { m_desktop.showAbout(); });
     connect(thesaurusorbalis, &QAction::triggered, this, [this] { openBuiltInThesaurusBrowser(m_desktop); });
     connect(thesaurusautre, &QAction::triggered, this, [this] { openOtherThesaurusBrowser(m_desktop); });
     connect(lexique, &QAction::triggered, this, [this] { openLexiconBrowser(m_desktop); });
@@ -312,13 +296,12 @@ void AnalysisWindow::showChange(const GridChange &change) {
 
 void AnalysisWindow::updateStatus() {
     const GridSummary summary = summariseGrid(m_workspace.grid);
-    const QLocale italian(QLocale::Italian, QLocale::Italy);
-    statusRows->setText(summary.rows == 1
-                            ? QStringLiteral("1 riga")
-                            : italian.toString(qulonglong(summary.rows)) + QStringLiteral(" righe"));
+    statusRows->setText(italianCount(summary.rows, QStringLiteral("riga"), QStringLiteral("righe")));
     statusUnknown->setText(unknownFormsText(summary));
-    statusKnown->setText(knownFormsText(summary));
-    statusProposed->setText(proposedFormsText(summary));
+    statusKnown->setText(
+        italianCount(summary.known(), QStringLiteral("forma nota"), QStringLiteral("forme note")));
+    statusProposed->setText(
+        italianCount(summary.proposed, QStringLiteral("forma proposta"), QStringLiteral("forme proposte")));
 }
 
 const ThesaurusTable &AnalysisWindow::proposalsTable() {

@@ -154,8 +154,5 @@ private:
 
 // "12 forme sconosciute (1,6 %)": the status bar's count of unknown forms.
 QString unknownFormsText(const GridSummary &summary);
-// "2.950 forme note" and "3 forme proposte": the status bar's other counts.
-QString knownFormsText(const GridSummary &summary);
-QString proposedFormsText(const GridSummary &summary);
 
 }  // namespace orbalis::ui

@@ -45,10 +45,8 @@ ReferenceCard::ReferenceCard(Desktop &desktop, const QString &title) : QMainWind
 
     QMenu *fichier = addMenu(menuBar(), "fichier", QStringLiteral("&Schedario"));
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
-    QMenu *aide = addMenu(menuBar(), "aide", QStringLiteral("&Aiuto"));
-    about = addEntry(aide, "about", QStringLiteral("&A proposito"));
+    about = addAboutMenu(menuBar(), desktop);
     connect(quitter, &QAction::triggered, this, &QWidget::close);
-    connect(about, &QAction::triggered, this, [&desktop] { desktop.showAbout(); });
 }
 
 pave02::pave02(Desktop &desktop) : ReferenceCard(desktop, QStringLiteral("Orbalis - Pav\u00e9 2")) {

@@ -131,13 +131,11 @@ Keypad::Keypad(Desktop &desktop, KeypadDesign design, coding::KeypadParts &parts
 
     QMenu *fichier = addMenu(menuBar(), "fichier", QStringLiteral("&Schedario"));
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
-    QMenu *aide = addMenu(menuBar(), "aide", QStringLiteral("&Aiuto"));
-    about = addEntry(aide, "about", QStringLiteral("&A proposito"));
+    about = addAboutMenu(menuBar(), m_desktop);
 
     connect(Command1, &QPushButton::clicked, this, &Keypad::accept);
     connect(Command2, &QPushButton::clicked, this, &QWidget::close);
     connect(quitter, &QAction::triggered, this, &QWidget::close);
-    connect(about, &QAction::triggered, this, [this] { m_desktop.showAbout(); });
     resize(sizeHint());
 }
 

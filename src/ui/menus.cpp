@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ui/desktop.h"
+
 namespace orbalis::ui {
 
 QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption) {
@@ -23,6 +25,19 @@ QAction *addEntry(QMenu *menu, const char *name, const QString &caption, const Q
     action->setObjectName(QLatin1String(name));
     action->setShortcut(shortcut);
     return action;
+}
+
+QAction *addAboutMenu(QMenuBar *bar, Desktop &desktop) {
+    QMenu *aide = addMenu(bar, "aide", QStringLiteral("&Aiuto"));
+    QAction *about = addEntry(aide, "about", QStringLiteral("&A proposito"));
+    QObject::connect(about, &QAction::triggered, &desktop, [&desktop] { desktop.showAbout(); });
+    return about;
+}
+
+ReportEntries addReportEntries(QMenu *fichier) {
+    return {addEntry(fichier, "imprimer", QStringLiteral("&Stampare"), QKeySequence::Print),
+            addEntry(fichier, "apercu", QStringLiteral("Anteprima di stampa...")),
+            addEntry(fichier, "exporter", QStringLiteral("&Esporta CSV..."))};
 }
 
 }  // namespace orbalis::ui

@@ -13,8 +13,21 @@ class QMenuBar;
 
 namespace orbalis::ui {
 
+class Desktop;
+
 QMenu *addMenu(QMenuBar *bar, const char *name, const QString &caption);
 QMenu *addSubmenu(QMenu *menu, const char *name, const QString &caption);
 QAction *addEntry(QMenu *menu, const char *name, const QString &caption, const QKeySequence &shortcut = {});
+
+// "&Aiuto" > "&A proposito", the last menu of every window's bar: the about box, modal.
+QAction *addAboutMenu(QMenuBar *bar, Desktop &desktop);
+
+// "&Stampare" (Ctrl+P), "Anteprima di stampa..." and "&Esporta CSV..." of a window with a grid.
+struct ReportEntries {
+    QAction *imprimer;
+    QAction *apercu;
+    QAction *exporter;
+};
+ReportEntries addReportEntries(QMenu *fichier);
 
 }  // namespace orbalis::ui

@@ -81,9 +81,10 @@ ResultsWindow::ResultsWindow(Desktop &desktop, const QString &title, const QStri
     setCentralWidget(central);
 
     QMenu *fichier = addMenu(menuBar(), "fichier", QStringLiteral("&Schedario"));
-    imprimer = addEntry(fichier, "imprimer", QStringLiteral("&Stampare"), QKeySequence::Print);
-    apercu = addEntry(fichier, "apercu", QStringLiteral("Anteprima di stampa..."));
-    exporter = addEntry(fichier, "exporter", QStringLiteral("&Esporta CSV..."));
+    const ReportEntries report = addReportEntries(fichier);
+    imprimer = report.imprimer;
+    apercu = report.apercu;
+    exporter = report.exporter;
     fichier->addSeparator();
     quitter = addEntry(fichier, "quitter", QStringLiteral("&Esci"));
     recherche = addMenu(menuBar(), "recherche", QStringLiteral("&Ricerca"));
@@ -94,11 +95,9 @@ ResultsWindow::ResultsWindow(Desktop &desktop, const QString &title, const QStri
             addEntry(alphabet, name.constData(), QStringLiteral("&") + QChar(QLatin1Char(letter)).toUpper());
         connect(entry, &QAction::triggered, this, [this, letter] { listLetter(letter); });
     }
-    QMenu *aide = addMenu(menuBar(), "aide", QStringLiteral("&Aiuto"));
-    about = addEntry(aide, "about", QStringLiteral("&A proposito"));
+    about = addAboutMenu(menuBar(), m_desktop);
 
     connect(quitter, &QAction::triggered, this, &QWidget::close);
-    connect(about, &QAction::triggered, this, [this] { m_desktop.showAbout(); });
     // The search runs from its button only: Enter in the search field does not start it.
     connect(Command1, &QPushButton::clicked, this, [this] { search(toCp1252(Text1->text())); });
 }

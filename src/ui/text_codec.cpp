@@ -1,5 +1,7 @@
 #include "ui/text_codec.h"
 
+#include <QLocale>
+
 #include <QFile>
 
 #include "text/encoding.h"
@@ -31,6 +33,11 @@ QString fromLocalPath(const std::string &path) {
 
 std::string toLocalPath(const QString &path) {
     return QFile::encodeName(path).toStdString();
+}
+
+QString italianCount(std::size_t count, const QString &one, const QString &many) {
+    return QLocale(QLocale::Italian, QLocale::Italy).toString(qulonglong(count)) + u' ' +
+           (count == 1 ? one : many);
 }
 
 }  // namespace orbalis::ui
