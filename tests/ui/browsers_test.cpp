@@ -9,10 +9,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <algorithm>
 #include <filesystem>
 
-#include "print/csv_export.h"
 #include "records/lexicon_record.h"
 #include "ui/Thesaurusmodification.h"
 #include "ui/cards.h"
@@ -33,8 +31,8 @@ using ui::frmrecherche01;
 using ui::frmrecherche02;
 using Texts = std::vector<std::string>;
 
-AnalysisFields entry(const char *form, const char *lemma = "lemma", const char *cgn = "nom. f. sg.") {
-    return {form, lemma, "tr", "N1", cgn, "_"};
+AnalysisFields entry(const char *form) {
+    return {form, "lemma", "tr", "N1", "nom. f. sg.", "_"};
 }
 
 class BrowsersTest : public UiTest {
@@ -207,34 +205,6 @@ TEST_F(BrowsersTest, EditorKeypadsAreModalWriteItsFieldsAndGoWithIt) {
     EXPECT_EQ(desktop().window(QStringLiteral("pave03_b2")), nullptr);
     EXPECT_NE(find<ui::pave02>(), nullptr) << "the card is shared: it stays";
     find<ui::pave02>()->close();
-}
-
-TEST_F(BrowsersTest, LemmaListingShowsTheParadigmInBothBrowsers) {
-    const std::initializer_list<AnalysisFields> forms = {
-        entry("regum", "rex", "g\xe9n. m. pl."), entry("rex", "rex", "nom. m. sg."), entry("rosa", "rosa"),
-        entry("regem", "Rex", "acc. m. sg."), entry("reges", "rex", "nom. m. pl.")};
-    thesaurus("donnees.dat", forms);
-    const Texts paradigm{"rex", "regem", "reges", "regum"};
-    m_prompter.expectText("Forme di un lemma", "Lemma :", "REX");
-    frmrecherche01 &builtIn = openBuiltIn();
-    builtIn.lemme->trigger();
-    EXPECT_EQ(listed(builtIn), paradigm);
-
-    frmrecherche02 &other = openOther(thesaurus("mio.dat", forms));
-    m_prompter.expectText("Forme di un lemma", "Lemma :", "rex");
-    other.lemme->trigger();
-    EXPECT_EQ(listed(other), paradigm);
-    EXPECT_EQ(other.browser().resultIndex(), (Texts{"2", "4", "5", "1"}));
-    // The listing is exported as the browsers print it: the hits, not the empty last row.
-    const std::string csv = m_dir.path("rex.csv");
-    m_prompter.expectFile(FileRole::Save, csv, std::string(kCsvFilter))
-        .expectInform("", "L'esportazione e' conclusa.");
-    other.exporter->trigger();
-    const std::string exported = readBytes(csv);
-    EXPECT_EQ(std::count(exported.begin(), exported.end(), '\n'), 5) << "header and four forms";
-    m_prompter.expectText("Forme di un lemma", "Lemma :", "re");
-    other.lemme->trigger();
-    EXPECT_EQ(other.Labelgrille->text(), "Non e' disponibile alcuna informazione per il lemma richiesto");
 }
 
 TEST_F(BrowsersTest, LexiconBrowserSearchesBeginningsAndListsLetters) {
