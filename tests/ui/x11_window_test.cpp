@@ -3,6 +3,7 @@
 #include <QProcess>
 
 #include "ui/Morphologique.h"
+#include "ui/cards.h"
 #include "ui/frmAbout.h"
 #include "ui_test_support.h"
 
@@ -33,6 +34,24 @@ TEST_F(X11WindowTest, TitlesAreTheCaptionsAndWindowsCarryTheIcon) {
     EXPECT_EQ(xprop(main, "_NET_WM_ICON", 8).rfind("_NET_WM_ICON(CARDINAL) = ", 0), 0u);
     EXPECT_EQ(xprop(desktop().showAbout(), "_NET_WM_NAME"),
               "_NET_WM_NAME(UTF8_STRING) = \"Orbalis - A propos de \"\n");
+    desktop().find<ui::frmAbout>()->close();
+
+    // Every other window shows its caption as it stands, nothing added.
+    writeBytes(m_dir.path("donnees.dat"), std::string(216, ' '));
+    writeBytes(m_dir.path("lexique.dat"), std::string(323, ' '));
+    auto *morphologique = desktop().find<ui::Morphologique>();
+    morphologique->thesaurusorbalis->trigger();
+    morphologique->lexique->trigger();
+    for (const char *name : {"frmrecherche01", "frmlexique"}) {
+        QWidget *window = desktop().window(QLatin1String(name));
+        ASSERT_NE(window, nullptr) << name;
+        EXPECT_EQ(xprop(*window, "_NET_WM_NAME"),
+                  "_NET_WM_NAME(UTF8_STRING) = \"" + window->windowTitle().toStdString() + "\"\n")
+            << name;
+    }
+    QWidget *card = desktop().open<ui::pave03>();
+    EXPECT_EQ(xprop(*card, "_NET_WM_NAME"),
+              "_NET_WM_NAME(UTF8_STRING) = \"" + card->windowTitle().toStdString() + "\"\n");
 }
 
 }  // namespace
