@@ -1,6 +1,6 @@
 // The analyser run as a child process: fake analysers for every way it can fail, one that answers
-// in its report's format (cut into forms, converted, translated from the lexicon), the thesaurus's
-// proposals kept when it fails, and the real analyser where it is installed.
+// in its report's format (cut into forms, converted, translated from the lexicon), and the real
+// analyser where it is installed.
 #include "analyser/analyser_proposals.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,6 @@
 
 #include <chrono>
 
-#include "analysis/analysis_grid.h"
 #include "temp_dir.h"
 
 namespace orbalis {
@@ -82,13 +81,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   "La risposta dell'analizzatore morfologico"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(Analyser, AbsentProgramMessageSaysHowToInstallIt) {
-    const AnalyserSettings settings{"/nonexistent/whitakers-words", 1s};
-    const auto outcome = proposeWithAnalyser(formsNamed({"amo"}), {}, settings);
-    EXPECT_NE(analyserFailureMessage(outcome, settings).find("apt-get install whitakers-words"),
-              std::string::npos);
-}
-
 TEST(Analyser, ReportsAreCutPerFormConvertedAndTranslated) {
     TempDir dir;
     const std::string program = dir.path("answering.sh");
@@ -106,18 +98,6 @@ TEST(Analyser, ReportsAreCutPerFormConvertedAndTranslated) {
     ASSERT_TRUE(outcome.proposals.count(forms.front().lowered));
     EXPECT_EQ(outcome.proposals.at(forms.front().lowered),
               (std::vector<AnalysisFields>{{"", "amo", "amare", "V1", "1 sg.", "ind. pr\xe9s. act."}}));
-}
-
-TEST(Analyser, ThesaurusProposalsStayWhenTheAnalyserFails) {
-    const std::string records =
-        encodeThesaurusRecord({1, {"arma", "arma", "armi", "N2", "nom. nt. pl.", "_"}, {}});
-    const ThesaurusTable table = ThesaurusTable::fromRecords(records, EntryTrim::FormOnly);
-    Grid grid = makeAnalysisGrid();
-    fillAnalysisGrid(grid, {"armaque", "xyz"}, table, LookupMode::Full);
-    const auto outcome = proposeForGrid(grid, table, {}, {}, {"/nonexistent/whitakers-words", 1s});
-    EXPECT_EQ(outcome.failure, AnalyserFailure::NotInstalled);
-    ASSERT_EQ(outcome.proposals.size(), 1u);
-    EXPECT_EQ(outcome.proposals.at("armaque").front().translation, "[e] armi");
 }
 
 TEST(Analyser, RealAnalyserProposesForUnknownForms) {
